@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// qarvel-admin: headless maintenance of year databases, on the same data
+// folder and settings file as the program.
+class AdminCommands
+{
+public:
+    AdminCommands(QTextStream &out, QTextStream &err);
+
+    // arguments without the program name; returns the exit status
+    int run(const QStringList &arguments);
+
+private:
+    int usage(int status);
+    int listYears(const QStringList &args);
+    int createYear(const QStringList &args);
+    int upgrade(const QStringList &args);
+    int query(const QStringList &args);
+    int schema(const QStringList &args);
+    int setConnection(const QStringList &args);
+
+    bool fail(const QString &message);
+
+    QTextStream &m_out;
+    QTextStream &m_err;
+    QString m_dataDir;
+};

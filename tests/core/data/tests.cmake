@@ -1,0 +1,8 @@
+qarvel_add_test(NAME tst_schema LABEL data SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_schema.cpp)
+qarvel_add_test(NAME tst_resetseed LABEL data SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_resetseed.cpp)
+qarvel_add_test(NAME tst_upgrade LABEL data SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_upgrade.cpp)
+qarvel_add_test(NAME tst_datamodule LABEL data SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_datamodule.cpp)
+qarvel_add_test(NAME tst_startupopen LABEL data SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_startupopen.cpp)
+qarvel_add_test(NAME tst_admin LABEL data SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_admin.cpp)
+target_link_libraries(tst_admin PRIVATE qarvel_admin_lib)
+qarvel_add_test(NAME tst_dbsettings LABEL data SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_dbsettings.cpp)
