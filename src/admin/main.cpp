@@ -9,7 +9,6 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Qarvel"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Qarvel"));
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = QCoreApplication::arguments();

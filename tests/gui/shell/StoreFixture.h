@@ -16,6 +16,7 @@
 #include "shell/MsgBox.h"
 #include "shell/TStoreForm.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -138,11 +139,13 @@ public:
         m_data.reset();
     }
 
-    // Makes the main window the active window (the login window may be on top).
+    // Makes the main window the active window (the login window may be on
+    // top; being its parent, the main window counts as active already, so
+    // wait for the application's active window itself).
     bool activate()
     {
         m_window->activateWindow();
-        return QTest::qWaitForWindowActive(m_window.get());
+        return QTest::qWaitFor([this] { return QApplication::activeWindow() == m_window.get(); });
     }
 
     TStoreForm &window() { return *m_window; }
