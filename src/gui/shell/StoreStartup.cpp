@@ -12,6 +12,8 @@
 #include "data/TDbOptionsForm.h"
 #include "data/YearDatabases.h"
 #include "shell/AppState.h"
+#include "shell/Companies.h"
+#include "shell/Years.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -82,7 +84,8 @@ void TStoreForm::firstShowWork()
     state.recomputeWorkDate();
 
     m_topBar->companyPanel()->show();
-    setWindowTitle(QStringLiteral(" Main الرئيسي"));
+    const Company *company = Companies::byPrefix(state.DataPrefix);
+    setWindowTitle(company ? company->windowCaption : Companies::byNumber(1)->windowCaption);
 
     // Without an administrator the program logs in as one at once, so
     // that the first administrator can be added.
@@ -107,11 +110,10 @@ void TStoreForm::fillYearList()
     QComboBox *years = m_topBar->yearList();
     years->clear();
     bool ok = false;
-    const QStringList names = YearDatabases::listDatabases(m_data.params(), &ok);
-    const QList<int> found = ok ? YearDatabases::years(names, appState().DataPrefix) : QList<int>();
-    if (found.isEmpty())
+    const Years::YearList list = Years::FindYears(m_data.params(), appState().DataPrefix, &ok);
+    if (!ok || !list.found())
         return;
-    for (int year = found.first(); year <= found.last(); ++year)
+    for (int year : list.years)
         years->addItem(QString::number(year));
     years->setCurrentText(QString::number(appState().CurYear));
 }

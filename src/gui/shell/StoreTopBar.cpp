@@ -1,6 +1,7 @@
 #include "StoreTopBar.h"
 
 #include "shell/AppState.h"
+#include "shell/Companies.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -29,11 +30,11 @@ StoreTopBar::StoreTopBar(QWidget *parent)
     auto *companies = new QHBoxLayout(m_multiPanel);
     companies->setContentsMargins(0, 0, 0, 0);
     static const char *const names[5] = {"MainBtn", "BranchBtn", "TransBtn", "FlatBtn", "Trans2Btn"};
-    // Company captions are the companies' own names; the fourth company has
-    // no button of its own.
-    static const char *const captions[5] = {"رئيسي", "فرع", "نقل", "---", "كراج"};
     for (int i = 0; i < 5; ++i) {
-        m_companies[i] = new QPushButton(QString::fromUtf8(captions[i]), m_multiPanel);
+        // A company without a caption has an inactive "---" button.
+        const Company *company = Companies::byNumber(i + 1);
+        const QString caption = company ? company->buttonCaption : QString();
+        m_companies[i] = new QPushButton(caption.isEmpty() ? QStringLiteral("---") : caption, m_multiPanel);
         m_companies[i]->setObjectName(QString::fromLatin1(names[i]));
         m_companies[i]->setEnabled(false);
         companies->addWidget(m_companies[i]);

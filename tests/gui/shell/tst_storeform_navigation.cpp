@@ -32,6 +32,9 @@ private slots:
     void failingPageWorkStillShowsThePage();
     void statusHintFollowsThePage();
     void hiddenPageHidesItsActions();
+    void hiddenPageIgnoresItsCaptionKey();
+    void documentActionsOpenTheirKind_data();
+    void documentActionsOpenTheirKind();
 
 private:
     std::unique_ptr<StoreFixture> m_f;
@@ -238,6 +241,49 @@ void TestStoreFormNavigation::hiddenPageHidesItsActions()
     QVERIFY(code->isVisible());
     QTest::keyClick(&w, Qt::Key_F4);
     QCOMPARE(w.currentPage(), int(StorePages::ItemCode));
+}
+
+void TestStoreFormNavigation::hiddenPageIgnoresItsCaptionKey()
+{
+    TStoreForm &w = m_f->window();
+    QVERIFY(m_f->activate());
+    w.setPageVisible(StorePages::ItemCode, false);
+    QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier); // "&Codes"
+    QCOMPARE(w.currentPage(), int(StorePages::About));
+    w.setPageVisible(StorePages::ItemCode, true);
+    QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier);
+    QCOMPARE(w.currentPage(), int(StorePages::ItemCode));
+}
+
+void TestStoreFormNavigation::documentActionsOpenTheirKind_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("purchases") << "PurAction" << 0;
+    QTest::newRow("sales") << "SaleAction" << 1;
+    QTest::newRow("price lists") << "PListAction" << 2;
+    QTest::newRow("returns to us") << "BToUAction" << 3;
+    QTest::newRow("returns from us") << "BFromUsAction" << 4;
+    QTest::newRow("manufacturing") << "IndAction" << 5;
+}
+
+void TestStoreFormNavigation::documentActionsOpenTheirKind()
+{
+    QFETCH(QString, action);
+    QFETCH(int, kind);
+    TStoreForm &w = m_f->window();
+    QSignalSpy kinds(&w, &TStoreForm::documentKindRequested);
+    w.actions().action(action)->trigger();
+    QCOMPARE(w.currentPage(), int(StorePages::Purchase));
+    QCOMPARE(kinds.count(), 1);
+    QCOMPARE(kinds.first().first().toInt(), kind);
+
+    // Without the invoices page the action does nothing.
+    w.GoTab(StorePages::About);
+    w.setPageVisible(StorePages::Purchase, false);
+    w.actions().action(action)->trigger();
+    QCOMPARE(w.currentPage(), int(StorePages::About));
+    QCOMPARE(kinds.count(), 1);
 }
 
 QTEST_MAIN(TestStoreFormNavigation)

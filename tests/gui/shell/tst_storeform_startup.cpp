@@ -9,6 +9,7 @@
 #include "shell/TLogInForm.h"
 
 #include <QActionGroup>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
@@ -28,6 +29,7 @@ private slots:
     void outdatedDatabaseAnsweredNoIsAskedAgain();
     void outdatedDatabaseAnsweredYesUpgradesAndRestarts();
     void currentDatabaseAsksNoUpgrade();
+    void yearListShowsTheCompanysYears();
 };
 
 void TestStoreFormStartup::initTestCase()
@@ -177,6 +179,24 @@ void TestStoreFormStartup::currentDatabaseAsksNoUpgrade()
     QVERIFY(!SchemaUpgrade::needsUpgrade(f.data()));
     QVERIFY(!MsgBox::shownTexts().contains(Texts::upgradeQuestion));
     QVERIFY(f.launches.isEmpty());
+}
+
+void TestStoreFormStartup::yearListShowsTheCompanysYears()
+{
+    QARVEL_FETCH_ENGINE(engine);
+    StoreFixture f(engine);
+    QVERIFY(f.createYear(2024));
+    QVERIFY(f.createYear());
+    QVERIFY(f.start());
+    QComboBox *years = f.window().findChild<QComboBox *>("YearSP");
+    QVERIFY(years);
+    QCOMPARE(years->toolTip(), QStringLiteral("Working Year"));
+    QStringList shown;
+    for (int i = 0; i < years->count(); ++i)
+        shown << years->itemText(i);
+    // Every year from the lowest to the highest, gaps included.
+    QCOMPARE(shown, (QStringList{"2024", "2025", "2026"}));
+    QCOMPARE(years->currentText(), QStringLiteral("2026"));
 }
 
 QTEST_MAIN(TestStoreFormStartup)
