@@ -105,19 +105,6 @@ void TStoreForm::firstShowWork()
     updateReadOnlyMarker();
 }
 
-void TStoreForm::fillYearList()
-{
-    QComboBox *years = m_topBar->yearList();
-    years->clear();
-    bool ok = false;
-    const Years::YearList list = Years::FindYears(m_data.params(), appState().DataPrefix, &ok);
-    if (!ok || !list.found())
-        return;
-    for (int year : list.years)
-        years->addItem(QString::number(year));
-    years->setCurrentText(QString::number(appState().CurYear));
-}
-
 void TStoreForm::upgradeProbe()
 {
     if (!SchemaUpgrade::needsUpgrade(m_data))

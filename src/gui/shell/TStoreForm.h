@@ -108,6 +108,10 @@ private:
     void exitAndShutDown();
     void showLoginAgain();
 
+    // years and companies (StoreYears.cpp)
+    // options (StoreOptions.cpp)
+    // language and appearance (StoreLanguage.cpp)
+
     // start-up (StoreStartup.cpp)
     void FormShow();
     bool openYearDatabase();
