@@ -1,0 +1,1 @@
+qarvel_add_test(NAME tst_documents LABEL documents SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_documents.cpp)
