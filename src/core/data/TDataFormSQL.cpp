@@ -132,6 +132,7 @@ void TDataFormSQL::CloseDB()
 {
     if (m_connectionName.isEmpty())
         return;
+    emit aboutToClose();
     CloseTables();
     m_sql1.reset();
     {

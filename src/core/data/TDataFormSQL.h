@@ -86,6 +86,8 @@ signals:
     void gaugeStep(const QString &caption);
     void gaugeHidden();
     void connectionChanged();
+    // The connection is about to close: drop queries prepared on it.
+    void aboutToClose();
 
 private:
     bool runOn(QSqlQuery &query, const QString &sql, const QVariantList &values);
