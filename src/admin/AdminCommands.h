@@ -21,6 +21,10 @@ private:
     int query(const QStringList &args);
     int schema(const QStringList &args);
     int setConnection(const QStringList &args);
+    int words(const QStringList &args);
+    int stock(const QStringList &args);
+    int generate(const QStringList &args);
+    int importItems(const QStringList &args);
 
     bool fail(const QString &message);
 

@@ -6,3 +6,5 @@ qarvel_add_test(NAME tst_startupopen LABEL data SOURCES ${CMAKE_CURRENT_LIST_DIR
 qarvel_add_test(NAME tst_admin LABEL data SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_admin.cpp)
 target_link_libraries(tst_admin PRIVATE qarvel_admin_lib)
 qarvel_add_test(NAME tst_dbsettings LABEL data SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_dbsettings.cpp)
+qarvel_add_test(NAME tst_datagenerator LABEL data SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_datagenerator.cpp)
+target_link_libraries(tst_datagenerator PRIVATE qarvel_admin_lib)
