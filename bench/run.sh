@@ -44,6 +44,11 @@ if [[ -x "$BIN/bench_stock" ]]; then
     "$BIN/bench_stock" --dir "${DATA}-stock" "${STOCK[@]}" --reps 5 | grep '^ROW' >>"$ROWS" || say "bench_stock failed"
 fi
 
+if [[ -x "$BIN/bench_catalogue" ]]; then
+    say "items list and search"
+    QT_QPA_PLATFORM=offscreen "$BIN/bench_catalogue" --data "$WORK" --db "$DB" | grep '^ROW' >>"$ROWS" || say "bench_catalogue failed"
+fi
+
 say "start-up"
 starts=()
 for i in 1 2 3 4 5 6; do

@@ -21,8 +21,13 @@ QVariant intOrNull(const QString &text)
 QString fixed(const QVariant &v)
 {
     QString s = v.toString();
-    while (!s.isEmpty() && s.back() == u' ')
-        s.chop(1);
+    qsizetype n = s.size();
+    while (n > 0 && s[n - 1] == u' ')
+        --n;
+    if (n < s.size()) {
+        s.truncate(n);
+        s.squeeze();
+    }
     return s;
 }
 
@@ -387,9 +392,11 @@ int Catalogue::itemCount() const
 }
 
 std::vector<CatalogueRow> Catalogue::readRows(const QString &where, const QVariantList &values, const QString &tail,
-                                              bool *ok) const
+                                              bool *ok, int reserve) const
 {
     std::vector<CatalogueRow> rows;
+    if (reserve > 0)
+        rows.reserve(size_t(reserve));
     QSqlQuery q(m_data.database());
     q.setForwardOnly(true);
     const bool good = m_data.DoSql(q, QString::fromLatin1(kRowSelect) + where + tail, values);
@@ -418,8 +425,9 @@ std::vector<CatalogueRow> Catalogue::readRows(const QString &where, const QVaria
         r.notLes = q.value(6).toDouble();
         r.rate = q.value(7).toDouble();
         r.isService = q.value(8).toBool();
-        if (!q.value(9).isNull())
-            r.ofCount = q.value(9).toInt();
+        const QVariant count = q.value(9);
+        r.hasOfCount = !count.isNull();
+        r.ofCount = count.toInt();
         rows.push_back(std::move(r));
     }
     return rows;
@@ -439,8 +447,8 @@ std::vector<CatalogueRow> Catalogue::rowsAfter(const QString &afterCode, int lim
 {
     const QString tail = QStringLiteral(R"( ORDER BY C."ItemCode")") + SqlDialect::limit(limit);
     if (afterCode.isNull())
-        return readRows(QString(), {}, tail, ok);
-    return readRows(QStringLiteral(R"( WHERE C."ItemCode" > ?)"), {afterCode}, tail, ok);
+            return readRows(QString(), {}, tail, ok, limit);
+    return readRows(QStringLiteral(R"( WHERE C."ItemCode" > ?)"), {afterCode}, tail, ok, limit);
 }
 
 bool Catalogue::row(int itemId, CatalogueRow *out) const

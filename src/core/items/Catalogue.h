@@ -57,7 +57,8 @@ struct CatalogueRow
     double notLes = 0;
     double rate = 0;
     bool isService = false;
-    QVariant ofCount;
+    bool hasOfCount = false;
+    int ofCount = 0;
 };
 
 struct ItemKindRow
@@ -146,7 +147,7 @@ public:
 
 private:
     std::vector<CatalogueRow> readRows(const QString &where, const QVariantList &values, const QString &tail,
-                                       bool *ok) const;
+                                       bool *ok, int reserve = 0) const;
 
     TDataFormSQL &m_data;
     mutable QString m_error;

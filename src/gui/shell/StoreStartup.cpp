@@ -40,7 +40,8 @@ void TStoreForm::FormShow()
         return;
     }
     firstShowWork();
-    fillYearList();
+    selectLatestYear();
+    YearSpChange();
     upgradeProbe();
     if (!appState().Restarting)
         appState().FirstShow = false;
@@ -82,6 +83,8 @@ void TStoreForm::firstShowWork()
     const QString database = m_data.params().database;
     state.CurYear = YearDatabases::parseName(database, &prefix, &year) && year > 0 ? year : state.ThisYear;
     state.recomputeWorkDate();
+    FindYears();
+    LoadOptions();
 
     m_topBar->companyPanel()->show();
     const Company *company = Companies::byPrefix(state.DataPrefix);

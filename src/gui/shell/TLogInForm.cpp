@@ -61,6 +61,15 @@ void TLogInForm::present()
         m_ui->UEdit->setFocus();
 }
 
+void TLogInForm::showLoginFailed()
+{
+    show();
+    raise();
+    activateWindow();
+    m_ui->PEdit->setFocus();
+    m_ui->PEdit->selectAll();
+}
+
 void TLogInForm::centre()
 {
     QRect area;

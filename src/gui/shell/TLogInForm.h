@@ -33,6 +33,9 @@ public:
     // Shows the window centred on its parent, on top, with the login name
     // focused.
     void present();
+    // After a refused login: on top again with the password selected, so
+    // that typing replaces it.
+    void showLoginFailed();
 
     void retranslate();
 

@@ -11,6 +11,8 @@
 #include "WaitPanel.h"
 #include "data/TDataFormSQL.h"
 #include "data/TDbOptionsForm.h"
+#include "pos/PosInstall.h"
+#include "items/CataloguePage.h"
 #include "shell/AppState.h"
 #include "shell/Clock.h"
 
@@ -60,6 +62,12 @@ TStoreForm::TStoreForm(TDataFormSQL &data, QWidget *parent)
     buildWindow();
     wireActions();
     wireDialogs();
+    wireSession();
+    wireYears();
+    wireOptions();
+    wireLanguage();
+    installPosPage(*this);
+    installCataloguePage(*this);
 
     // Nothing is open until the window is shown; the start-up opens the
     // year database of the settings file.

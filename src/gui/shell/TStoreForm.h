@@ -2,22 +2,29 @@
 
 #include "StorePages.h"
 #include "data/StartupOpen.h"
+#include "shell/Users.h"
 
 #include <QMainWindow>
 
 #include <functional>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
 class AboutPage;
+class PageAppearance;
 class StoreActions;
 class StoreMenus;
 class StoreTopBar;
 class TDataFormSQL;
 class TDbOptionsForm;
 class TLogInForm;
+class TOptForm;
+class TAddUserForm;
+class TChangePassForm;
+class TUsersForm;
 class VerticalLabel;
 class WaitPanel;
 
@@ -50,10 +57,33 @@ public:
     // Runs before the page-specific work on every page change.
     void setCommonPageWork(std::function<void()> work) { m_commonPageWork = std::move(work); }
 
-    // -- sessions (logged-in / logged-out states)
+    // -- sessions (logged-in / logged-out states; StoreSession.cpp)
+    // The login of the login window: finds the user by login name, checks
+    // the password and enters the logged-in state with the user's rights.
+    bool logIn(const QString &loginName, const QString &password);
     void PassOk(bool isAdmin, const QString &name);
     void PassNotOK();
     bool isLoggedIn() const { return m_loggedIn; }
+    // The logged-in user (UID 0 when nobody, or the automatic session).
+    const Users::User &currentUser() const { return m_user; }
+    // Shows (true) or hides the controls kept for an unlocked session.
+    void OldPass(bool flag);
+    // Controls that OldPass shows and hides; a function receives the flag.
+    void addAdvancedControl(QWidget *widget);
+    void addAdvancedControl(QAction *action);
+    void addAdvancedControl(std::function<void(bool)> apply);
+    // Applies the options and the user's rights to menus and bars.
+    void CheckMenu();
+    // More work for CheckMenu (sub-pages that follow options, ...).
+    void addMenuCheck(std::function<void()> check) { m_menuChecks.append(std::move(check)); }
+    // Page selector style: 0 buttons, 1 flat buttons, 2 tabs, 3 tabs on the
+    // left, 4 on the right, 5 none (pages change by actions only).
+    void TabShow(int style);
+    int tabShowStyle() const { return m_tabShow; }
+    // -- users' windows (StoreUsers.cpp)
+    TUsersForm *usersForm() const { return m_usersForm; }
+    TAddUserForm *addUserForm() const { return m_addUserForm; }
+    TChangePassForm *changePassForm() const { return m_changePassForm; }
 
     // -- ending
     void restart();
@@ -85,7 +115,39 @@ public:
 
     void retranslate();
 
+    // -- years and companies (StoreYears.cpp)
+    // Rebuilds the year list of the current company from the server. When
+    // CurYear is not among its years: the message, the first-time panel of
+    // the login window, and false.
+    bool FindYears();
+    // Opens the year selected in YearSP.
+    void YearSpChange();
+    void selectLatestYear();
+    // Selects company 1..5 and opens its latest year.
+    void switchCompany(int company);
+    // The company of DataPrefix (1..5), 0 when it is none of them.
+    int currentCompany() const;
+
+    // -- options (StoreOptions.cpp)
+    // Loads the options of the open year database and applies them.
+    bool LoadOptions();
+    // Writes dbOptions.txt and saves the options into the open database.
+    bool SaveOptions();
+    // Applies the options in memory to the window (bars, grids, pages).
+    void applyOptions();
+    TOptForm *optForm() const { return m_optForm; }
+    PageAppearance &appearance() const { return *m_appearance; }
+
+    // -- language and appearance (StoreLanguage.cpp)
+    void SetMyLanguage(bool arabic);
+    // The language right of the logged-in user: 0 both (the saved one),
+    // 1 Arabic only, 2 English only.
+    void applyUserLanguage(int lang);
+    void SetKeyBoardLanguage(bool arabic);
+
 signals:
+    // The options in memory were loaded or changed and have been applied.
+    void optionsApplied();
     // The first show's start-up is over (ok: the year database is open).
     void startupFinished(bool ok);
     // A document action opened the invoices page on document kind `kind`
@@ -109,14 +171,28 @@ private:
     void showLoginAgain();
 
     // years and companies (StoreYears.cpp)
+    void wireYears();
+    void openSelectedYear(bool saveLeaving);
     // options (StoreOptions.cpp)
+    void wireOptions();
+    void showOptForm();
+    void dataMaintain();
     // language and appearance (StoreLanguage.cpp)
+    void wireLanguage();
+    void onLanguageChanged(bool arabic);
+
+    // sessions and users (StoreSession.cpp, StoreUsers.cpp)
+    void wireSession();
+    void applyRights(const Users::User &user);
+    void applyOptionsAfterLogin();
+    void openUsersForm();
+    void openAddUserForm(const QVector<bool> &rights, bool firstAdministrator);
+    void addUserFormClosed();
 
     // start-up (StoreStartup.cpp)
     void FormShow();
     bool openYearDatabase();
     void firstShowWork();
-    void fillYearList();
     void upgradeProbe();
 
     TDataFormSQL &m_data;
@@ -132,6 +208,16 @@ private:
     QLabel *m_status[3] = {nullptr, nullptr, nullptr};
     TLogInForm *m_login = nullptr;
     TDbOptionsForm *m_dbOptions = nullptr;
+    TOptForm *m_optForm = nullptr;
+    PageAppearance *m_appearance = nullptr;
+
+    TUsersForm *m_usersForm = nullptr;
+    TAddUserForm *m_addUserForm = nullptr;
+    TChangePassForm *m_changePassForm = nullptr;
+    Users::User m_user;
+    int m_tabShow = 0;
+    QList<std::function<void(bool)>> m_advanced;
+    QList<std::function<void()>> m_menuChecks;
 
     PageDispatch m_dispatch;
     std::function<void()> m_commonPageWork;

@@ -1,5 +1,7 @@
 #include "TestDb.h"
 
+#include "AdminCommands.h"
+
 #include "items/Catalogue.h"
 #include "items/ItemImport.h"
 
@@ -21,6 +23,7 @@ private slots:
     void windows1256Descriptions();
     void utf8AndApostrophe();
     void missingFile();
+    void adminCommand();
 };
 
 void TstItemImport::stopsAtLine_data()
@@ -128,6 +131,36 @@ void TstItemImport::missingFile()
     const ItemImport::Result r = ItemImport(year.data()).importFile(year.dataDir() + QStringLiteral("none.txt"));
     QVERIFY(!r.completed);
     QVERIFY(!r.message.isEmpty());
+}
+
+void TstItemImport::adminCommand()
+{
+    QFETCH_GLOBAL(int, engineRow);
+    if (static_cast<DbEngine>(engineRow) != DbEngine::SQLite)
+        QSKIP("qarvel-admin reaches the embedded databases of its data folder here");
+    ScratchYear year(DbEngine::SQLite);
+    QVERIFY2(year.ok(), qPrintable(year.error()));
+    Catalogue(year.data()).addKind(QStringLiteral("K"));
+    const QString path = year.dataDir() + QStringLiteral("items.txt");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("M1;One;1\nM2;Two;1\n");
+    f.close();
+    const auto run = [&](const QString &file, QString *printed) {
+        QString outText, errText;
+        QTextStream out(&outText), err(&errText);
+        const int status = AdminCommands(out, err)
+                               .run({QStringLiteral("--data"), year.dataDir(), QStringLiteral("import-items"),
+                                     year.params().database, file});
+        *printed = outText + errText;
+        return status;
+    };
+    QString printed;
+    QCOMPARE(run(path, &printed), 0);
+    QVERIFY2(printed.contains(QStringLiteral("Must Be Added: 2   Really Added:2")), qPrintable(printed));
+    QCOMPARE(run(path, &printed), 3); // the codes are there already
+    QVERIFY2(printed.contains(QStringLiteral("Really Added:0")), qPrintable(printed));
+    QCOMPARE(Catalogue(year.data()).itemCount(), 2);
 }
 
 QTEST_GUILESS_MAIN(TstItemImport)

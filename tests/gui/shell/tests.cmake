@@ -8,3 +8,14 @@ qarvel_add_test(NAME tst_waitpanel LABEL shell SOURCES ${CMAKE_CURRENT_LIST_DIR}
 # No test may wait for a message box that nobody answers.
 set_property(TEST tst_msgbox tst_storeform_startup tst_storeform_navigation tst_storeform_exit
              tst_language tst_dboptions tst_waitpanel APPEND PROPERTY ENVIRONMENT QARVEL_MSGBOX_AUTOANSWER=1)
+qarvel_add_test(NAME tst_storeform_years LABEL shell SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_storeform_years.cpp GUI)
+qarvel_add_test(NAME tst_storeform_options LABEL shell SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_storeform_options.cpp GUI)
+qarvel_add_test(NAME tst_storeform_appearance LABEL shell SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_storeform_appearance.cpp GUI)
+qarvel_add_test(NAME tst_language_accounts LABEL shell SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_language_accounts.cpp GUI)
+qarvel_add_test(NAME tst_gridlayout LABEL shell SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_gridlayout.cpp GUI)
+set_property(TEST tst_storeform_years tst_storeform_options tst_storeform_appearance tst_language_accounts
+             tst_gridlayout APPEND PROPERTY ENVIRONMENT QARVEL_MSGBOX_AUTOANSWER=1)
+qarvel_add_test(NAME tst_login LABEL shell SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_login.cpp ${CMAKE_CURRENT_LIST_DIR}/UsersSupport.h GUI)
+qarvel_add_test(NAME tst_userswindow LABEL shell SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_userswindow.cpp ${CMAKE_CURRENT_LIST_DIR}/UsersSupport.h GUI)
+qarvel_add_test(NAME tst_guard LABEL shell SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_guard.cpp GUI)
+set_property(TEST tst_login tst_userswindow tst_guard APPEND PROPERTY ENVIRONMENT QARVEL_MSGBOX_AUTOANSWER=1)

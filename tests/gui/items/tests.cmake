@@ -1,0 +1,4 @@
+qarvel_add_test(NAME tst_itemeditor LABEL items SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_itemeditor.cpp GUI)
+qarvel_add_test(NAME tst_cataloguepage LABEL items SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_cataloguepage.cpp GUI)
+# No test may wait for a message box that nobody answers.
+set_property(TEST tst_itemeditor tst_cataloguepage APPEND PROPERTY ENVIRONMENT QARVEL_MSGBOX_AUTOANSWER=1)
