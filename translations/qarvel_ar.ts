@@ -251,6 +251,109 @@
     </message>
 </context>
 <context>
+    <name>NamesPage</name>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="118" />
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="118" />
+        <source>Tel. 1</source>
+        <translation>هاتف أول</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="118" />
+        <source>Tel. 2</source>
+        <translation>هاتف ثان</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="118" />
+        <source>Fax</source>
+        <translation>البراق</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="118" />
+        <source>Address</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="119" />
+        <source>Kind</source>
+        <translation>التصنيف</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="119" />
+        <source>Note</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="119" />
+        <source>Cash Only</source>
+        <translation>نقداً فقط</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="120" />
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="121" />
+        <source>Search For Name</source>
+        <translation>بحث عن اسم</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="122" />
+        <source>New</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="123" />
+        <source>Edit</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="124" />
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="125" />
+        <source>Print Table</source>
+        <translation>طباعة جدول</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="126" />
+        <source>Copy to Excel</source>
+        <translation>نسخ لإكسل</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="127" />
+        <source>Pay    Voucher</source>
+        <translation>سند صرف له</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="128" />
+        <source>Credit Voucher</source>
+        <translation>سند قبض منه</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="129" />
+        <source>Cheque</source>
+        <translation>Cheque</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="168" />
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/NamesPage.cpp" line="168" />
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <location filename="../src/core/shell/Options.cpp" line="181" />
@@ -813,6 +916,74 @@
     </message>
 </context>
 <context>
+    <name>TMoneyForm</name>
+    <message>
+        <location filename="../src/gui/accounts/TMoneyForm.cpp" line="232" />
+        <source>Mony Type مواصفات العملة</source>
+        <translation>Mony Type مواصفات العملة</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TMoneyForm.cpp" line="233" />
+        <source> Country</source>
+        <translation> الدولة</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TMoneyForm.cpp" line="234" />
+        <source>Chose</source>
+        <translation>اختر</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TMoneyForm.cpp" line="235" />
+        <source>Mony Name اسم العملة</source>
+        <translation>Mony Name اسم العملة</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TMoneyForm.cpp" line="236" />
+        <source>Part Name اسم الجزء</source>
+        <translation>Part Name اسم الجزء</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TMoneyForm.cpp" line="237" />
+        <source>المثنى</source>
+        <translation>المثنى</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TMoneyForm.cpp" line="238" />
+        <source>الجمع</source>
+        <translation>الجمع</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TMoneyForm.cpp" line="239" />
+        <source>Divided to</source>
+        <translation>مقسمة إلى</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TMoneyForm.cpp" line="240" />
+        <source>العملة مذكر</source>
+        <translation>العملة مذكر</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TMoneyForm.cpp" line="241" />
+        <source>أجزاء العملة مذكر</source>
+        <translation>أجزاء العملة مذكر</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TMoneyForm.cpp" line="242" />
+        <source>Test</source>
+        <translation>تجربة</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TMoneyForm.cpp" line="243" />
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TMoneyForm.cpp" line="244" />
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
     <name>TNewItemForm</name>
     <message>
         <location filename="../src/gui/items/TNewItemForm.cpp" line="130" />
@@ -883,6 +1054,84 @@
         <location filename="../src/gui/items/TNewItemForm.cpp" line="144" />
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>TNewNameForm</name>
+    <message>
+        <location filename="../src/gui/accounts/TNewNameForm.cpp" line="92" />
+        <source>Name/ Account</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TNewNameForm.cpp" line="92" />
+        <source>Tel. 1</source>
+        <translation>هاتف أول</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TNewNameForm.cpp" line="92" />
+        <source>Tel. 2</source>
+        <translation>هاتف ثان</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TNewNameForm.cpp" line="93" />
+        <source>Fax No</source>
+        <translation>رقم الفاكس</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TNewNameForm.cpp" line="93" />
+        <source>Kind</source>
+        <translation>التصنيف</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TNewNameForm.cpp" line="93" />
+        <source>Address</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TNewNameForm.cpp" line="94" />
+        <source>Note</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TNewNameForm.cpp" line="97" />
+        <source>Cash Only</source>
+        <translation>نقداً فقط</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TNewNameForm.cpp" line="98" />
+        <source>&amp;Save</source>
+        <translation>&amp;حفظ</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TNewNameForm.cpp" line="99" />
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TNewNameForm.cpp" line="100" />
+        <source>Change Name</source>
+        <translation>تغيير الاسم</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TNewNameForm.cpp" line="101" />
+        <source>Edit Name/Account</source>
+        <translation>تعديل اسم/حساب </translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TNewNameForm.cpp" line="101" />
+        <source>Add new Name/Account</source>
+        <translation>إضافة اسم/حساب </translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TNewNameForm.cpp" line="223" />
+        <source> Change Account Name</source>
+        <translation> تبديل اسم حساب</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/accounts/TNewNameForm.cpp" line="223" />
+        <source>Input the New Name</source>
+        <translation>أدخل الاسم الجديد</translation>
     </message>
 </context>
 <context>
@@ -1590,22 +1839,22 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/shell/TStoreForm.cpp" line="303" />
+        <location filename="../src/gui/shell/TStoreForm.cpp" line="307" />
         <source>       User: </source>
         <translation>       المستخدم الحالي: </translation>
     </message>
     <message>
-        <location filename="../src/gui/shell/TStoreForm.cpp" line="326" />
+        <location filename="../src/gui/shell/TStoreForm.cpp" line="330" />
         <source>Are You Sure To EXIT program?</source>
         <translation>هل أنت متأكد أنك تريد الخروج من البرنامج؟ــ</translation>
     </message>
     <message>
-        <location filename="../src/gui/shell/TStoreForm.cpp" line="360" />
+        <location filename="../src/gui/shell/TStoreForm.cpp" line="364" />
         <source>The program could not be started again. Please start it yourself.</source>
         <translation>تعذر إعادة تشغيل البرنامج. يرجى تشغيله يدوياً.</translation>
     </message>
     <message>
-        <location filename="../src/gui/shell/TStoreForm.cpp" line="385" />
+        <location filename="../src/gui/shell/TStoreForm.cpp" line="389" />
         <source>&amp;LogIn</source>
         <translation>&amp;دخول</translation>
     </message>

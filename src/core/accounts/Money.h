@@ -13,6 +13,9 @@ namespace Money {
 // 2 when parts is 2, otherwise 3.
 int decimalsFor(int parts);
 
+// The money decimals of the currency in the options ("money.Parts").
+int decimals();
+
 // ",0.00;;0" for 2 decimals, ",0.000;;0" for 3 (more zeros for more).
 QString displayFormat(int decimals);
 

@@ -2,6 +2,7 @@
 
 #include "ui_TOptForm.h"
 
+#include "accounts/TMoneyForm.h"
 #include "shell/GridLayoutStore.h"
 #include "shell/Options.h"
 #include "shell/YearGuard.h"
@@ -40,6 +41,8 @@ TOptForm::TOptForm(QWidget *parent)
     connect(m_ui->BackBtn, &QPushButton::clicked, this, &TOptForm::BackBtnClick);
     connect(m_ui->ChangeDbBtn, &QPushButton::clicked, this, &TOptForm::dbOptionsRequested);
     connect(m_ui->MaintainBtn, &QPushButton::clicked, this, &TOptForm::maintainRequested);
+    m_ui->MoneyBtn->setEnabled(true);
+    connect(m_ui->MoneyBtn, &QPushButton::clicked, this, [this] { openMoneyForm(this); });
     m_ui->OkBtn->setDefault(true);
     setLoggedIn(false);
     fromOptions();

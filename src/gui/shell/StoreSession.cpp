@@ -86,9 +86,9 @@ void TStoreForm::applyRights(const Users::User &user)
 // then the user's language right is applied.
 void TStoreForm::applyOptionsAfterLogin()
 {
-    const Options::Result result = options().LoadOptions(m_data);
-    if (!result.ok)
-        MsgBox::error(this, result.message);
+    // Loads the options of the open year and applies them (reports a
+    // failure itself), then the user's own language right.
+    LoadOptions();
     applyUserLanguage(m_user.Lang);
 }
 

@@ -12,7 +12,9 @@
 #include "data/TDataFormSQL.h"
 #include "data/TDbOptionsForm.h"
 #include "pos/PosInstall.h"
+#include "accounts/NamesPage.h"
 #include "items/CataloguePage.h"
+#include "accounts/TMoneyForm.h"
 #include "shell/AppState.h"
 #include "shell/Clock.h"
 
@@ -68,6 +70,8 @@ TStoreForm::TStoreForm(TDataFormSQL &data, QWidget *parent)
     wireLanguage();
     installPosPage(*this);
     installCataloguePage(*this);
+    installAddressBookPage(*this);
+    installMoneyForm(*this);
 
     // Nothing is open until the window is shown; the start-up opens the
     // year database of the settings file.

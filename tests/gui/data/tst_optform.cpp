@@ -157,7 +157,7 @@ void TestOptForm::controlsAndRanges()
         QVERIFY2(field<QLineEdit>(name), name);
 
     // The windows of other work are not there yet.
-    for (const char *name : {"AutoSaveBtn", "MkNewYear", "DesignBtn", "MoneyBtn", "ChequeBtn"})
+    for (const char *name : {"AutoSaveBtn", "MkNewYear", "DesignBtn", "ChequeBtn"})
         QVERIFY2(!field<QPushButton>(name)->isEnabled(), name);
     QCOMPARE(field<QPushButton>("MkNewYear")->text(), QStringLiteral("Build Nwe Year"));
     for (const char *name : {"ChangeDbBtn", "MaintainBtn", "OkBtn", "BackBtn"})
