@@ -53,6 +53,25 @@ QString uniqueName(int year)
         QStringLiteral("T%1X%2").arg(QCoreApplication::applicationPid()).arg(++counter), year);
 }
 
+bool refuseUpdates(TDataFormSQL &data, const QString &table)
+{
+    const QString t = SqlDialect::quote(table);
+    if (data.engine() == DbEngine::SQLite)
+        return data.DoSqlNEW(QStringLiteral("CREATE TRIGGER \"refuse\" BEFORE UPDATE ON %1 BEGIN SELECT "
+                                            "RAISE(ABORT, 'refused'); END").arg(t));
+    return data.DoSqlNEW(QStringLiteral("CREATE OR REPLACE FUNCTION refuse() RETURNS trigger AS $$ BEGIN RAISE "
+                                        "EXCEPTION 'refused'; END $$ LANGUAGE plpgsql"))
+           && data.DoSqlNEW(QStringLiteral("CREATE TRIGGER \"refuse\" BEFORE UPDATE ON %1 FOR EACH ROW EXECUTE "
+                                           "FUNCTION refuse()").arg(t));
+}
+
+bool acceptUpdates(TDataFormSQL &data, const QString &table)
+{
+    if (data.engine() == DbEngine::SQLite)
+        return data.DoSqlNEW(QStringLiteral("DROP TRIGGER \"refuse\""));
+    return data.DoSqlNEW(QStringLiteral("DROP TRIGGER \"refuse\" ON %1").arg(SqlDialect::quote(table)));
+}
+
 } // namespace TestDb
 
 ScratchYear::ScratchYear(DbEngine engine, Content content, int year)

@@ -28,6 +28,12 @@ QString engineName(DbEngine engine);
 // A database name no other test uses ("Qarvel" + unique prefix + year).
 QString uniqueName(int year = 2026);
 
+// Makes the database refuse every UPDATE of table with the error "refused",
+// as a crash or a failing disk would cut an operation off; and takes that
+// back again.
+bool refuseUpdates(TDataFormSQL &data, const QString &table);
+bool acceptUpdates(TDataFormSQL &data, const QString &table);
+
 } // namespace TestDb
 
 #define QARVEL_FETCH_ENGINE(var)                                                                   \

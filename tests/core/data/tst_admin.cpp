@@ -2,7 +2,7 @@
 
 #include "TestDb.h"
 
-#include "AdminCommands.h"
+#include "AdminRun.h"
 #include "data/DbSettings.h"
 #include "data/SchemaUpgrade.h"
 #include "data/YearDatabases.h"
@@ -11,21 +11,7 @@
 #include <QtTest>
 
 namespace {
-struct Run
-{
-    int status = -1;
-    QString out, err;
-};
-
-Run admin(const QStringList &args)
-{
-    Run r;
-    QTextStream out(&r.out), err(&r.err);
-    r.status = AdminCommands(out, err).run(args);
-    out.flush();
-    err.flush();
-    return r;
-}
+using Run = AdminRun;
 
 // Points the data folder's settings at the engine under test.
 void connectTo(DbEngine engine, const QString &appDir)

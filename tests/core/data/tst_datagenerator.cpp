@@ -2,6 +2,7 @@
 // the qarvel-admin command around it.
 
 #include "TestDb.h"
+#include "AdminRun.h"
 
 #include "AdminCommands.h"
 #include "data/DataGenerator.h"
@@ -124,22 +125,6 @@ bool generate(ScratchYear &db, const DataGeneratorOptions &o, DataGenerator::Sum
     if (summary)
         *summary = g.summary();
     return ok;
-}
-
-struct AdminRun
-{
-    int status = -1;
-    QString out, err;
-};
-
-AdminRun admin(const QStringList &args)
-{
-    AdminRun r;
-    QTextStream out(&r.out), err(&r.err);
-    r.status = AdminCommands(out, err).run(args);
-    out.flush();
-    err.flush();
-    return r;
 }
 
 } // namespace

@@ -238,12 +238,7 @@ void TestDocuments::refusedTotalLeavesNoLine()
     const int inv = sales.create(headerFor(s.customer, s.user));
     QVERIFY(sales.addLine(inv, s.soap, 1, 2.5) > 0);
     // The database refuses the total update (as a crash would cut it off).
-    if (engine == DbEngine::SQLite) {
-        QVERIFY(d.DoSqlNEW(R"(CREATE TRIGGER "refuse" BEFORE UPDATE ON "Sales" BEGIN SELECT RAISE(ABORT, 'refused'); END)"));
-    } else {
-        QVERIFY(d.DoSqlNEW(R"(CREATE FUNCTION refuse() RETURNS trigger AS $$ BEGIN RAISE EXCEPTION 'refused'; END $$ LANGUAGE plpgsql)"));
-        QVERIFY(d.DoSqlNEW(R"(CREATE TRIGGER "refuse" BEFORE UPDATE ON "Sales" FOR EACH ROW EXECUTE FUNCTION refuse())"));
-    }
+    QVERIFY(TestDb::refuseUpdates(d, "Sales"));
     QString error;
     QCOMPARE(sales.addLine(inv, s.oil, 1, 10, {}, false, &error), 0);
     QVERIFY(error.contains("refused"));

@@ -196,19 +196,14 @@ void TestPosSale::refusedTotalLeavesNoLine()
     const int uid = setUp(d);
     PosSale pos(d);
     QCOMPARE(pos.AddItemFromBarCode("A", uid).status, PosSale::Scan::Added);
-    if (engine == DbEngine::SQLite) {
-        QVERIFY(d.DoSqlNEW(R"(CREATE TRIGGER "refuse" BEFORE UPDATE ON "Sales" BEGIN SELECT RAISE(ABORT, 'refused'); END)"));
-    } else {
-        QVERIFY(d.DoSqlNEW(R"(CREATE FUNCTION refuse() RETURNS trigger AS $$ BEGIN RAISE EXCEPTION 'refused'; END $$ LANGUAGE plpgsql)"));
-        QVERIFY(d.DoSqlNEW(R"(CREATE TRIGGER "refuse" BEFORE UPDATE ON "Sales" FOR EACH ROW EXECUTE FUNCTION refuse())"));
-    }
+    QVERIFY(TestDb::refuseUpdates(d, "Sales"));
     const PosSale::Scan s = pos.AddItemFromBarCode("A", uid);
     QCOMPARE(s.status, PosSale::Scan::Failed);
     QVERIFY(s.error.contains("refused"));
     QCOMPARE(d.scalar(R"(SELECT count(*) FROM "SaleOne")").toInt(), 1);
     QCOMPARE(d.transactionDepth(), 0);
     // and the next scan works again once the database takes it
-    QVERIFY(d.DoSqlNEW(R"(DROP TRIGGER "refuse")" + QString(engine == DbEngine::PostgreSQL ? R"( ON "Sales")" : "")));
+    QVERIFY(TestDb::acceptUpdates(d, "Sales"));
     QCOMPARE(pos.AddItemFromBarCode("A", uid).total, 4.0);
 }
 
