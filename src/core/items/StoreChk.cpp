@@ -184,28 +184,35 @@ bool StoreChk::run()
     return ok;
 }
 
+QString StoreChk::listStatement()
+{
+    return QStringLiteral(
+        "SELECT s.\"ItemId\", c.\"ItemCode\", c.\"Description\", s.\"Quantity\", "
+        "s.\"RateStr\", c.\"NotLes\" FROM \"Store\" s "
+        "JOIN \"CodeTb\" c ON c.\"ItemID\" = s.\"ItemId\" ORDER BY c.\"ItemCode\", s.\"CNO\"");
+}
+
+StockRow StoreChk::readRow(const QSqlQuery &q)
+{
+    StockRow r;
+    r.itemId = q.value(0).toInt();
+    r.itemCode = q.value(1).toString().trimmed();
+    r.description = q.value(2).toString().trimmed();
+    r.quantity = q.value(3).toDouble();
+    r.costRate = q.value(4).toDouble();
+    r.value = r.quantity * r.costRate;
+    r.notLes = q.value(5).toDouble(); // an empty minimum counts as 0
+    r.down = r.quantity < r.notLes;
+    return r;
+}
+
 QList<StockRow> StoreChk::rows(bool *ok) const
 {
     QList<StockRow> out;
     bool done = false;
-    QSqlQuery q = m_data.exec(
-        QStringLiteral(
-            "SELECT s.\"ItemId\", c.\"ItemCode\", c.\"Description\", s.\"Quantity\", "
-            "s.\"RateStr\", c.\"NotLes\" FROM \"Store\" s "
-            "JOIN \"CodeTb\" c ON c.\"ItemID\" = s.\"ItemId\" ORDER BY c.\"ItemCode\", s.\"CNO\""),
-        {}, &done);
-    while (done && q.next()) {
-        StockRow r;
-        r.itemId = q.value(0).toInt();
-        r.itemCode = q.value(1).toString().trimmed();
-        r.description = q.value(2).toString().trimmed();
-        r.quantity = q.value(3).toDouble();
-        r.costRate = q.value(4).toDouble();
-        r.value = r.quantity * r.costRate;
-        r.notLes = q.value(5).toDouble(); // an empty minimum counts as 0
-        r.down = r.quantity < r.notLes;
-        out << r;
-    }
+    QSqlQuery q = m_data.exec(listStatement(), {}, &done);
+    while (done && q.next())
+        out << readRow(q);
     if (ok)
         *ok = done;
     return out;

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+class QSqlQuery;
 class TDataFormSQL;
 
 // One row of the stock list.
@@ -68,6 +69,10 @@ public:
 
     // The list in Store, by item code.
     QList<StockRow> rows(bool *ok = nullptr) const;
+    // The statement behind rows() and the row it gives, for readers that
+    // take the list in steps.
+    static QString listStatement();
+    static StockRow readRow(const QSqlQuery &query);
 
     // Stock and cost of one item under this limit: read from Store when it
     // is fresh, otherwise computed for that item alone (index lookups, no
