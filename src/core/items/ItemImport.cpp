@@ -1,10 +1,10 @@
 #include "ItemImport.h"
 
 #include "data/TDataFormSQL.h"
+#include "data/TextCodec.h"
 #include "shell/AppState.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 ItemImport::ItemImport(TDataFormSQL &data)
     : m_data(data)
@@ -19,21 +19,9 @@ QString ItemImport::pathIn(const QString &dataDir)
     return dir + fileName();
 }
 
-QString ItemImport::decode(const QByteArray &bytesIn)
+QString ItemImport::decode(const QByteArray &bytes)
 {
-    QByteArray bytes = bytesIn;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.mid(3));
-    {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString text = utf8.decode(bytes);
-        if (!utf8.hasError())
-            return text;
-    }
-    QStringDecoder cp1256("windows-1256");
-    if (!cp1256.isValid())
-        return QString::fromLatin1(bytes);
-    return cp1256.decode(bytes);
+    return TextCodec::decode(bytes);
 }
 
 ItemImport::Result ItemImport::importFile(const QString &path)
