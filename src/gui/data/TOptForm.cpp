@@ -3,11 +3,18 @@
 #include "ui_TOptForm.h"
 
 #include "accounts/TMoneyForm.h"
+#include "pos/CustomerDisplay.h"
 #include "shell/GridLayoutStore.h"
+#include "shell/PickDialogs.h"
+#include "shell/TChosePrinterDialog.h"
 #include "shell/Options.h"
 #include "shell/YearGuard.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSerialPortInfo>
 #include <QLineEdit>
 #include <QShowEvent>
 #include <QSpinBox>
@@ -43,6 +50,16 @@ TOptForm::TOptForm(QWidget *parent)
     connect(m_ui->MaintainBtn, &QPushButton::clicked, this, &TOptForm::maintainRequested);
     m_ui->MoneyBtn->setEnabled(true);
     connect(m_ui->MoneyBtn, &QPushButton::clicked, this, [this] { openMoneyForm(this); });
+    connect(m_ui->ChangeDisplayBtn, &QPushButton::clicked, this, [this] {
+        if (const auto name = PickDialogs::printer(this, TChosePrinterDialog::DisplayPrinter,
+                                                   m_ui->PrinterDisplayNoED->text()))
+            m_ui->PrinterDisplayNoED->setText(*name);
+    });
+    connect(m_ui->DeleteDisplayBtn, &QPushButton::clicked, m_ui->PrinterDisplayNoED, &QLineEdit::clear);
+    connect(m_ui->MemoDisplayBtn, &QPushButton::clicked, this,
+            [this] { m_ui->PrinterDisplayNoED->setText(QString::fromLatin1(DisplayKeys::MemoName)); });
+    for (int baud : {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200})
+        m_ui->PoleDisplayBaudCB->addItem(QString::number(baud), baud);
     m_ui->OkBtn->setDefault(true);
     setLoggedIn(false);
     fromOptions();
@@ -105,6 +122,23 @@ void TOptForm::fromOptions()
     edit(m_ui->PrinterDisplayNoED, OptKey::PrinterDisplay);
     edit(m_ui->PrinterBarcodeNoED, OptKey::PrinterBarcode);
 
+    // The customer display.
+    const CustomerDisplay::Config display = CustomerDisplay::configFromOptions();
+    m_ui->DisplayLinesSE->setValue(display.lines);
+    m_ui->DisplayCharsSE->setValue(display.chars);
+    m_ui->PoleDisplayPortCB->clear();
+    m_ui->PoleDisplayPortCB->addItem(QString()); // no serial display
+    for (const QSerialPortInfo &port : QSerialPortInfo::availablePorts())
+        m_ui->PoleDisplayPortCB->addItem(port.portName());
+    m_ui->PoleDisplayPortCB->setCurrentText(display.serialPort);
+    int baud = m_ui->PoleDisplayBaudCB->findData(display.baud);
+    if (baud < 0) {
+        m_ui->PoleDisplayBaudCB->addItem(QString::number(display.baud), display.baud);
+        baud = m_ui->PoleDisplayBaudCB->count() - 1;
+    }
+    m_ui->PoleDisplayBaudCB->setCurrentIndex(baud);
+    m_ui->DisplayeEd->setText(QString::number(QGuiApplication::screens().size()));
+
     const QStringList yesNo = GridLayoutStore::boolTexts().split(QLatin1Char(';'));
     m_ui->YesED->setText(yesNo.value(0));
     m_ui->NoED->setText(yesNo.value(1));
@@ -155,6 +189,11 @@ bool TOptForm::toOptions()
     o.setText(key(OptKey::PrinterInv), m_ui->PrinterInvIDED->text());
     o.setText(key(OptKey::PrinterDisplay), m_ui->PrinterDisplayNoED->text());
     o.setText(key(OptKey::PrinterBarcode), m_ui->PrinterBarcodeNoED->text());
+
+    o.setNumber(key(DisplayKeys::Lines), m_ui->DisplayLinesSE->value());
+    o.setNumber(key(DisplayKeys::Chars), m_ui->DisplayCharsSE->value());
+    o.setText(key(DisplayKeys::SerialPort), m_ui->PoleDisplayPortCB->currentText().trimmed());
+    o.setNumber(key(DisplayKeys::SerialBaud), m_ui->PoleDisplayBaudCB->currentData().toInt());
     return accepted;
 }
 

@@ -30,16 +30,22 @@ PrinterDisplaySink::PrinterDisplaySink(const QString &printerName)
 
 PrinterDisplaySink::~PrinterDisplaySink() = default;
 
+bool PrinterDisplaySink::isInstalled(const QString &name)
+{
+    return !name.isEmpty() && QPrinterInfo::availablePrinterNames().contains(name);
+}
+
 void PrinterDisplaySink::show(const QStringList &lines)
 {
+    // Only an installed printer of exactly this name receives the text. A
+    // display that is not installed shows nothing: the text must never end
+    // up on whatever printer happens to be selected (the invoice printer).
+    if (!isInstalled(m_name))
+        return;
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
-        // Only an installed printer of exactly this name is selected.
-        if (QPrinterInfo::availablePrinterNames().contains(m_name))
-            m_printer->setPrinterName(m_name);
+        m_printer->setPrinterName(m_name);
     }
-    if (m_printer->printerName().isEmpty())
-        return; // no printer at all on this workstation
     QPainter painter;
     if (!painter.begin(m_printer.get()))
         return;

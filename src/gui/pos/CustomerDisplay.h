@@ -35,13 +35,14 @@ private:
 
 // A pole display driven as a named printer: one print job per text, the
 // lines joined without separator at the top left corner. When no printer
-// of that name is installed the job goes to the printer selected before.
+// of exactly that name is installed nothing is printed.
 class PrinterDisplaySink : public DisplaySink
 {
 public:
     explicit PrinterDisplaySink(const QString &printerName);
     ~PrinterDisplaySink() override;
     void show(const QStringList &lines) override;
+    static bool isInstalled(const QString &name);
 
 private:
     QString m_name;

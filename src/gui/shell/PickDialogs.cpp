@@ -1,6 +1,7 @@
 #include "PickDialogs.h"
 
 #include "shell/AppState.h"
+#include "shell/TChosePrinterDialog.h"
 
 #include <QColorDialog>
 #include <QFontDialog>
@@ -17,6 +18,12 @@ QQueue<std::optional<QColor>> &colors()
 QQueue<std::optional<QFont>> &fonts()
 {
     static QQueue<std::optional<QFont>> queue;
+    return queue;
+}
+
+QQueue<std::optional<QString>> &printers()
+{
+    static QQueue<std::optional<QString>> queue;
     return queue;
 }
 
@@ -70,6 +77,20 @@ std::optional<QFont> PickDialogs::font(QWidget *parent, const QFont &initial,
     return dialog.selectedFont();
 }
 
+std::optional<QString> PickDialogs::printer(QWidget *parent, int kind, const QString &current)
+{
+    asked().append(QStringLiteral("printer %1").arg(kind));
+    if (!printers().isEmpty())
+        return printers().dequeue();
+    if (autoAnswer())
+        return std::nullopt;
+    TChosePrinterDialog dialog(kind, current, parent);
+    dialog.setLayoutDirection(direction());
+    if (dialog.exec() != QDialog::Accepted || dialog.chosen().isEmpty())
+        return std::nullopt;
+    return dialog.chosen();
+}
+
 void PickDialogs::queueColor(const std::optional<QColor> &answer)
 {
     colors().enqueue(answer);
@@ -84,6 +105,12 @@ void PickDialogs::clearQueues()
 {
     colors().clear();
     fonts().clear();
+    printers().clear();
+}
+
+void PickDialogs::queuePrinter(const std::optional<QString> &answer)
+{
+    printers().enqueue(answer);
 }
 
 QStringList PickDialogs::askedCaptions()

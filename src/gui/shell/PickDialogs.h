@@ -21,10 +21,14 @@ public:
                                        const QString &caption);
     // The chosen font, or nullopt when cancelled.
     static std::optional<QFont> font(QWidget *parent, const QFont &initial, const QString &caption);
+    // The chosen printer name for the field of this kind (see
+    // TChosePrinterDialog::Kind), or nullopt when cancelled.
+    static std::optional<QString> printer(QWidget *parent, int kind, const QString &current);
 
     // -- test seam
     static void queueColor(const std::optional<QColor> &answer);
     static void queueFont(const std::optional<QFont> &answer);
+    static void queuePrinter(const std::optional<QString> &answer);
     static void clearQueues();
     // Captions of the choosers that were asked for.
     static QStringList askedCaptions();

@@ -10,7 +10,9 @@
 
 #include "data/TDbOptionsForm.h"
 #include "data/TOptForm.h"
+#include "pos/CustomerDisplay.h"
 #include "shell/GridLayoutStore.h"
+#include "shell/PickDialogs.h"
 #include "shell/Options.h"
 #include "shell/StoreActions.h"
 #include "shell/StoreTopBar.h"
@@ -18,6 +20,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -39,6 +42,7 @@ private slots:
     void okAppliesWithoutSavingAndTheOptionsComeBack();
     void backForgetsTheChanges();
     void aLongFtpPasswordRoundTrip();
+    void customerDisplaySettings();
     void okShowsAndHidesTheBars();
     void firstSaleNumberOfAPastYearIsRefused();
     void changeDatabaseOpensTheSettings();
@@ -67,6 +71,7 @@ void TestOptForm::initTestCase()
 void TestOptForm::init()
 {
     options().resetToDefaults();
+    PickDialogs::clearQueues();
 }
 
 void TestOptForm::cleanup()
@@ -241,6 +246,60 @@ void TestOptForm::aLongFtpPasswordRoundTrip()
     openWindow();
     QCOMPARE(field<QLineEdit>("ftpPEd")->text(), password);
     QCOMPARE(field<QLineEdit>("ftpUEd")->text(), QStringLiteral("backup"));
+}
+
+void TestOptForm::customerDisplaySettings()
+{
+    startAsAdministrator();
+    openWindow();
+    QLineEdit *printer = field<QLineEdit>("PrinterDisplayNoED");
+    // The name comes from the chooser, "Delete" or "Memo Display", never typed.
+    QVERIFY(printer->isReadOnly());
+    PickDialogs::queuePrinter(QStringLiteral("Pole 1"));
+    QTest::mouseClick(field<QPushButton>("ChangeDisplayBtn"), Qt::LeftButton);
+    QCOMPARE(printer->text(), QStringLiteral("Pole 1"));
+    PickDialogs::queuePrinter(std::nullopt); // cancelled: the name stays
+    QTest::mouseClick(field<QPushButton>("ChangeDisplayBtn"), Qt::LeftButton);
+    QCOMPARE(printer->text(), QStringLiteral("Pole 1"));
+    QTest::mouseClick(field<QPushButton>("DeleteDisplayBtn"), Qt::LeftButton);
+    QCOMPARE(printer->text(), QString());
+    QTest::mouseClick(field<QPushButton>("MemoDisplayBtn"), Qt::LeftButton);
+    QCOMPARE(printer->text(), QStringLiteral("DisplayMemo"));
+
+    QCOMPARE(field<QSpinBox>("DisplayLinesSE")->minimum(), 1);
+    QCOMPARE(field<QSpinBox>("DisplayLinesSE")->maximum(), 4);
+    QCOMPARE(field<QSpinBox>("DisplayLinesSE")->value(), 2);
+    QCOMPARE(field<QSpinBox>("DisplayCharsSE")->value(), 20);
+    QCOMPARE(field<QLineEdit>("DisplayeEd")->text(), QString::number(QGuiApplication::screens().size()));
+    field<QSpinBox>("DisplayLinesSE")->setValue(3);
+    field<QSpinBox>("DisplayCharsSE")->setValue(16);
+    field<QComboBox>("PoleDisplayPortCB")->setCurrentText(QStringLiteral("ttyUSB7"));
+    QComboBox *baud = field<QComboBox>("PoleDisplayBaudCB");
+    baud->setCurrentIndex(baud->findData(19200));
+    QTest::mouseClick(field<QPushButton>("OkBtn"), Qt::LeftButton);
+
+    QCOMPARE(options().text(QStringLiteral("PrinterDisplayNoED.text")), QStringLiteral("DisplayMemo"));
+    QCOMPARE(options().number(QString::fromLatin1(DisplayKeys::Lines)), 3);
+    QCOMPARE(options().number(QString::fromLatin1(DisplayKeys::Chars)), 16);
+    QCOMPARE(options().text(QString::fromLatin1(DisplayKeys::SerialPort)), QStringLiteral("ttyUSB7"));
+    QCOMPARE(options().number(QString::fromLatin1(DisplayKeys::SerialBaud)), 19200);
+    // The sale screen's display follows at once.
+    auto *display = m_f->window().findChild<CustomerDisplay *>(QStringLiteral("CustomerDisplay"));
+    QVERIFY(display);
+    QCOMPARE(display->config().lines, 3);
+    QCOMPARE(display->config().chars, 16);
+    QCOMPARE(display->config().serialPort, QStringLiteral("ttyUSB7"));
+    QVERIFY(display->memoActive());
+
+    // Saved with the options and back after loading them.
+    QVERIFY(m_f->window().SaveOptions());
+    options().resetToDefaults();
+    QVERIFY(m_f->window().LoadOptions());
+    openWindow();
+    QCOMPARE(field<QSpinBox>("DisplayLinesSE")->value(), 3);
+    QCOMPARE(field<QSpinBox>("DisplayCharsSE")->value(), 16);
+    QCOMPARE(field<QComboBox>("PoleDisplayPortCB")->currentText(), QStringLiteral("ttyUSB7"));
+    QCOMPARE(field<QComboBox>("PoleDisplayBaudCB")->currentData().toInt(), 19200);
 }
 
 void TestOptForm::okShowsAndHidesTheBars()

@@ -39,6 +39,7 @@ private slots:
     void memoShowsTheLinesWhenNamed_data();
     void memoShowsTheLinesWhenNamed();
     void serialBytes();
+    void aDisplayPrinterThatIsNotInstalledPrintsNothing();
 };
 
 void TestCustomerDisplay::itemLine_data()
@@ -171,4 +172,14 @@ void TestCustomerDisplay::serialBytes()
 }
 
 QTEST_MAIN(TestCustomerDisplay)
+void TestCustomerDisplay::aDisplayPrinterThatIsNotInstalledPrintsNothing()
+{
+    // The default printer of the workstation (the invoice printer) must
+    // never receive the display text in place of a missing pole display.
+    QVERIFY(!PrinterDisplaySink::isInstalled(QStringLiteral("No Such Pole Display")));
+    QVERIFY(!PrinterDisplaySink::isInstalled(QString()));
+    PrinterDisplaySink sink(QStringLiteral("No Such Pole Display"));
+    sink.show({QStringLiteral("Welcome")}); // must neither print nor fail
+}
+
 #include "tst_customerdisplay.moc"

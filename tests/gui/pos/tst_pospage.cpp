@@ -39,6 +39,8 @@ private slots:
     void unknownCodeWritesNothing_data();
     void unknownCodeWritesNothing();
     void fastScansStaySeparateLines();
+    void burstOfFiftyScans_data();
+    void burstOfFiftyScans();
     void newSaleTwiceKeepsOneEmptySale();
     void changeQuantity_data();
     void changeQuantity();
@@ -178,6 +180,76 @@ void TestPosPage::fastScansStaySeparateLines()
     QCOMPARE(stored, codes);
     QCOMPARE(p.count(R"(SELECT count(DISTINCT "InvID") FROM "SaleOne")"), 1);
     QCOMPARE(p.total(), QStringLiteral("27.50"));
+}
+
+void TestPosPage::burstOfFiftyScans_data()
+{
+    QTest::addColumn<bool>("queued");
+    QTest::newRow("typed") << false;
+    // Every key of the 50 scans waits in the event queue before the first
+    // one is handled, as when the window was busy while the scanner typed.
+    QTest::newRow("queued") << true;
+}
+
+void TestPosPage::burstOfFiftyScans()
+{
+    QARVEL_FETCH_ENGINE(engine);
+    QFETCH(bool, queued);
+    PosFixture p(engine);
+    QVERIFY(p.start());
+
+    // code, quantity, rate: plain codes and weight codes (item + 5 digits).
+    struct Scan
+    {
+        QString code;
+        QString item;
+        double quantity;
+        double rate;
+    };
+    const QList<Scan> kinds{{"6281000000014", "6281000000014", 1, 3.25},
+                            {"A", "A", 1, 2},
+                            {"200012301250", "2000123", 1.25, 40},
+                            {"B1", "B1", 1, 1.5},
+                            {"C22", "C22", 1, 12.75},
+                            {"200012300500", "2000123", 0.5, 40},
+                            {"D333", "D333", 1, 8}};
+    QList<Scan> scans;
+    double expected = 0;
+    for (int i = 0; i < 50; ++i) {
+        const Scan &s = kinds.at((i * 3) % kinds.size());
+        scans << s;
+        expected += s.quantity * s.rate;
+    }
+
+    if (queued) {
+        QLineEdit *edit = p.code();
+        for (const Scan &s : std::as_const(scans)) {
+            for (const QChar c : s.code) {
+                const int key = c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_A + (c.toUpper().unicode() - 'A');
+                QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, QString(c)));
+                QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, QString(c)));
+            }
+            QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")));
+            QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(p.grid()->model()->rowCount(), 50, 20000);
+        QCoreApplication::processEvents();
+    } else {
+        for (const Scan &s : std::as_const(scans))
+            p.scan(s.code);
+    }
+
+    QCOMPARE(MsgBox::shownTexts(), QStringList());
+    QCOMPARE(p.grid()->model()->rowCount(), 50);
+    for (int i = 0; i < scans.size(); ++i)
+        QCOMPARE(p.grid()->model()->index(i, 1).data().toString(), scans.at(i).item);
+    QCOMPARE(p.count(R"(SELECT count(*) FROM "SaleOne")"), 50);
+    QCOMPARE(p.count(R"(SELECT count(DISTINCT "InvID") FROM "SaleOne")"), 1);
+    QCOMPARE(p.total(), QString::number(expected, 'f', 2));
+    const double stored = p.f.scalar(R"(SELECT sum("Quantity" * "Rate1") FROM "SaleOne")").toDouble();
+    QCOMPARE(qRound64(stored * 100), qRound64(expected * 100));
+    QCOMPARE(qRound64(p.f.scalar(R"(SELECT "TotalAmount" FROM "Sales")").toDouble() * 100),
+             qRound64(expected * 100));
 }
 
 void TestPosPage::newSaleTwiceKeepsOneEmptySale()
