@@ -112,6 +112,28 @@ bool MsgBox::confirm(QWidget *parent, const QString &text, QMessageBox::Standard
     return question(parent, text, defaultButton) == QMessageBox::Yes;
 }
 
+QMessageBox::StandardButton MsgBox::ask(QWidget *parent, const QString &text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton)
+{
+    shown().append(text);
+    if (!answers().isEmpty())
+        return answers().dequeue();
+    if (unattended())
+        return defaultButton;
+
+    QMessageBox box(parent);
+    box.setWindowTitle(boxTitle());
+    box.setText(text);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setLayoutDirection(messageDirection());
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(buttons);
+    box.setDefaultButton(defaultButton);
+    const auto result = QMessageBox::StandardButton(box.exec());
+    return buttons.testFlag(result) ? result : defaultButton;
+}
+
 void MsgBox::error(QWidget *parent, const QString &text)
 {
     show(parent, Kind::Error, text, QMessageBox::Ok);

@@ -26,6 +26,12 @@ public:
     static bool confirm(QWidget *parent, const QString &text,
                         QMessageBox::StandardButton defaultButton = QMessageBox::Yes);
 
+    // A question with its own buttons (e.g. Yes | Cancel | YesToAll);
+    // returns the button chosen, defaultButton when unattended.
+    static QMessageBox::StandardButton ask(QWidget *parent, const QString &text,
+                                           QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton defaultButton);
+
     static void error(QWidget *parent, const QString &text);
     static void warning(QWidget *parent, const QString &text);
     static void information(QWidget *parent, const QString &text);
