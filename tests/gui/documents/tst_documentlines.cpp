@@ -7,6 +7,9 @@
 
 #include "documents/ItemClipboard.h"
 #include "shell/FileDialogs.h"
+#include "shell/StoreActions.h"
+
+#include <QAction>
 
 #include <QSignalSpy>
 
@@ -288,7 +291,11 @@ void TestDocumentLines::clipboardCopiesAndPastesLines()
     QVERIFY(!d.button("PasteItemsBtn")->isEnabled());
     for (const char *code : {"A1", "B2"})
         QVERIFY(d.addByChooser(d.billGrid(), code));
+    d.f.window().actions().action(QStringLiteral("CopyAction"))->trigger(); // Ctrl+Ins
+    QCOMPARE(ItemClipboard::current().size(), 2);
+    ItemClipboard::setCurrent({});
     d.click("CopyItemsBtn");
+    QCOMPARE(ItemClipboard::current().size(), 2);
     QVERIFY(d.button("PasteItemsBtn")->isEnabled());
     const QString file = d.f.dataDir() + QStringLiteral("lines.inv");
     FileDialogs::queueFileName(file);
@@ -306,6 +313,9 @@ void TestDocumentLines::clipboardCopiesAndPastesLines()
     d.click("PasteFromFileBtn");
     QCOMPARE(d.page->linesModel()->rowCount(), 4);
     QCOMPARE(d.value("TotalAmountLB"), QStringLiteral("25.00"));
+    d.f.window().actions().action(QStringLiteral("PastAction"))->trigger(); // Shift+Ins
+    QCOMPARE(d.page->linesModel()->rowCount(), 6);
+    QCOMPARE(d.value("TotalAmountLB"), QStringLiteral("37.50"));
     QCOMPARE(
         d.count(QStringLiteral(R"(SELECT count(*) FROM "SaleOne" WHERE "InvID"=%1)").arg(from)), 2);
 }

@@ -7,6 +7,9 @@
 
 #include "shell/AppState.h"
 #include "shell/PageAppearance.h"
+#include "shell/StoreActions.h"
+
+#include <QAction>
 
 class TestDocumentsPage : public QObject
 {
@@ -215,6 +218,12 @@ void TestDocumentsPage::cashOnlyCounterpartForcesCash()
     QVERIFY(
         d.f.scalar(QStringLiteral(R"(SELECT "Cash" FROM "Sales" WHERE "InvID"=%1)").arg(debitInv))
             .toBool());
+    QCOMPARE(d.value("CashLB"), QStringLiteral("Cash"));
+    MsgBox::queueAnswer(QMessageBox::Yes);
+    d.f.window().actions().action(QStringLiteral("ChangeCashAction"))->trigger();
+    QCOMPARE(d.value("CashLB"), QStringLiteral("Debit"));
+    MsgBox::queueAnswer(QMessageBox::Yes);
+    d.click("ChangeCashDebitBtn");
     QCOMPARE(d.value("CashLB"), QStringLiteral("Cash"));
     QCOMPARE(d.page->currentInvId(), debitInv);
     // Switching the cash-only document directly does nothing either.
