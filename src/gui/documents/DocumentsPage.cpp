@@ -138,6 +138,7 @@ DocumentsPage::DocumentsPage(TStoreForm &window, QWidget *parent)
     connect(m_editInv, &QPushButton::clicked, this, &DocumentsPage::EditInvBtnClick);
     connect(m_delInv, &QPushButton::clicked, this, &DocumentsPage::DelInvBtnClick);
     connect(m_changeCash, &QPushButton::clicked, this, &DocumentsPage::ChangeCashDebitBtnClick);
+    connect(m_cost, &QPushButton::clicked, this, &DocumentsPage::CostBtnClick);
     connect(m_editor, &TNewInvForm::saved, this, [this](int invId, bool) {
         reloadList(invId);
         refreshTotals();
@@ -249,6 +250,7 @@ QWidget *DocumentsPage::buildLines()
 
     connect(m_delItem, &QPushButton::clicked, this, &DocumentsPage::InvDelItemBtnClick);
     connect(m_moveItem, &QPushButton::clicked, this, &DocumentsPage::MoveItemBtnClick);
+    connect(m_newCode, &QPushButton::clicked, this, &DocumentsPage::InvAddNewItemBtnClick);
     connect(m_copy, &QPushButton::clicked, this, &DocumentsPage::CopyItemsBtnClick);
     connect(m_paste, &QPushButton::clicked, this, &DocumentsPage::PasteItemsBtnClick);
     connect(m_copyFile, &QPushButton::clicked, this, &DocumentsPage::CopyToFileBtnClick);
@@ -494,11 +496,13 @@ void DocumentsPage::updateButtons()
     m_editInv->setEnabled(row);
     m_delInv->setEnabled(row && docs.mayDelete(row->InvID));
     m_changeCash->setEnabled(row && !row->CashOnly);
-    // Costs, vouchers, cheques, printing and the spreadsheet come with
-    // their own windows.
-    for (QPushButton *b : {m_cost, m_pay, m_credit, m_cheque, m_print, m_toExcel})
+    // Vouchers, cheques, printing and the spreadsheet come with their own
+    // windows.
+    for (QPushButton *b : {m_pay, m_credit, m_cheque, m_print, m_toExcel})
         b->setEnabled(false);
-    m_newCode->setEnabled(false);
+    m_cost->setEnabled(row);
+    m_newCode->setEnabled(m_window.findChild<QWidget *>(QStringLiteral("CataloguePage"))
+                          != nullptr);
     const bool hasLine = activeModel()->line(activeView()->currentIndex().row()) != nullptr;
     m_delItem->setEnabled(hasLine);
     m_moveItem->setEnabled(hasLine);

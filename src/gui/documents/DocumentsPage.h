@@ -60,6 +60,8 @@ public:
     void EditInvBtnClick();
     void DelInvBtnClick();
     void ChangeCashDebitBtnClick();
+    void CostBtnClick();
+    void InvAddNewItemBtnClick();
 
     // -- the lines
     DocumentLinesModel *linesModel() const { return m_lines; }

@@ -4,7 +4,9 @@
 #include "DocumentsPage.h"
 
 #include "TNewInvForm.h"
+#include "accounts/Money.h"
 #include "data/TDataFormSQL.h"
+#include "items/DocumentCost.h"
 #include "shell/Guard.h"
 #include "shell/MsgBox.h"
 #include "shell/TStoreForm.h"
@@ -74,4 +76,17 @@ void DocumentsPage::ChangeCashDebitBtnClick()
         return;
     }
     reloadList(invId);
+}
+
+void DocumentsPage::CostBtnClick()
+{
+    const int invId = currentInvId();
+    if (invId <= 0)
+        return;
+    const DocumentCost::Result cost = DocumentCost::ofDocument(m_window.data(), int(m_kind), invId);
+    if (!cost.ok) {
+        MsgBox::error(this, cost.error.isEmpty() ? QStringLiteral("Error") : cost.error);
+        return;
+    }
+    MsgBox::information(this, DocumentCost::message(cost, Money::decimals()));
 }

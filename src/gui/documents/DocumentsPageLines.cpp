@@ -6,7 +6,9 @@
 #include "DocumentLinesModel.h"
 #include "data/TDataFormSQL.h"
 #include "items/Catalogue.h"
+#include "items/CataloguePage.h"
 #include "items/TGetItemForm.h"
+#include "items/TNewItemForm.h"
 #include "shell/Guard.h"
 #include "shell/MsgBox.h"
 #include "shell/TStoreForm.h"
@@ -201,4 +203,11 @@ void DocumentsPage::MoveItemBtnClick()
         return;
     }
     refreshTotals(-2);
+}
+
+void DocumentsPage::InvAddNewItemBtnClick()
+{
+    // The item editor of the codes page.
+    if (auto *codes = m_window.findChild<CataloguePage *>(QStringLiteral("CataloguePage")))
+        codes->editor()->openInsert();
 }

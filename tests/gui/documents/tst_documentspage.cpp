@@ -29,6 +29,7 @@ private slots:
     void tabsFollowTheOptions();
     void newNameBecomesTheCounterpart();
     void listSearchByNameOrNumber();
+    void costAndNewCode();
     void purchaseMovedToAnotherSupplierKeepsNumbersUnique();
     void refusedGuardAndPastYearChangeNothing();
 };
@@ -347,6 +348,30 @@ void TestDocumentsPage::listSearchByNameOrNumber()
     d.f.window().GoTab(StorePages::Purchase);
     QVERIFY(find->text().isEmpty());
     QCOMPARE(d.page->listModel()->rowCount(), 3);
+}
+
+void TestDocumentsPage::costAndNewCode()
+{
+    QARVEL_FETCH_ENGINE(engine);
+    DocsFixture d(engine);
+    QVERIFY(d.start());
+    Documents purchases(d.f.data(), DocKind::Purchase);
+    DocumentHeader p = d.header(d.supplier);
+    p.InvoiceNo = 1;
+    purchases.addLine(purchases.create(p), d.itemId("A1"), 10, 2);
+    Documents sales(d.f.data(), DocKind::Sale);
+    const int sale = sales.create(d.header(d.customer));
+    sales.addLine(sale, d.itemId("A1"), 3, 2.5);
+    d.page->reloadList(sale);
+    MsgBox::clearShown();
+    d.click("CostBtn");
+    QCOMPARE(MsgBox::shownTexts(), QStringList{QStringLiteral("Cost: 6.00")});
+
+    QVERIFY(d.button("InvAddNewItemBtn")->isEnabled());
+    d.click("InvAddNewItemBtn");
+    auto *itemEditor = d.f.window().findChild<QWidget *>(QStringLiteral("NewItemForm"));
+    QVERIFY(itemEditor && itemEditor->isVisible());
+    itemEditor->close();
 }
 
 void TestDocumentsPage::purchaseMovedToAnotherSupplierKeepsNumbersUnique()
