@@ -48,11 +48,13 @@ OpeningStock::Outcome OpeningStock::fail(Outcome out) const
 QString OpeningStock::listStatement()
 {
     // Every row shows, whatever the item's kind: a row the list hid would
-    // still count in the stock.
+    // still count in the stock. The items lead (CROSS JOIN keeps SQLite
+    // from reordering), so the rows come in code order from the index and
+    // the first ones arrive before the last are found.
     return QStringLiteral(
         "SELECT g.\"ID\", g.\"ItemId\", c.\"ItemCode\", c.\"Description\", g.\"Quantity\", "
-        "g.\"Rate\", g.\"Amount\", g.\"Note\" FROM \"FGood\" g "
-        "JOIN \"CodeTb\" c ON c.\"ItemID\" = g.\"ItemId\" ORDER BY c.\"ItemCode\", g.\"ID\"");
+        "g.\"Rate\", g.\"Amount\", g.\"Note\" FROM \"CodeTb\" c CROSS JOIN \"FGood\" g "
+        "WHERE g.\"ItemId\" = c.\"ItemID\" ORDER BY c.\"ItemCode\", g.\"ID\"");
 }
 
 OpeningStockRow OpeningStock::readRow(const QSqlQuery &q)
@@ -84,7 +86,7 @@ QList<OpeningStockRow> OpeningStock::rows(bool *ok) const
 bool OpeningStock::row(int id, OpeningStockRow *out) const
 {
     QString sql = listStatement();
-    sql.insert(sql.indexOf(QStringLiteral(" ORDER BY")), QStringLiteral(" WHERE g.\"ID\" = ?"));
+    sql.insert(sql.indexOf(QStringLiteral(" ORDER BY")), QStringLiteral(" AND g.\"ID\" = ?"));
     bool done = false;
     QSqlQuery q = m_data.exec(sql, {id}, &done);
     if (!done || !q.next())

@@ -79,7 +79,7 @@ private:
     bool m_loading = false;
     bool m_failed = false;
     QString m_error;
-    static constexpr int kChunk = 5000;
+    static constexpr int kChunk = 2000;
     int m_chunk = kChunk;
     quint64 m_generation = 0;
 };
