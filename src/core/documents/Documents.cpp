@@ -253,6 +253,14 @@ bool Documents::FindSumP(int invId)
                            {invId, invId});
 }
 
+bool Documents::mendMissingTotal(int invId)
+{
+    const QVariant missing = m_data.scalar(
+        QStringLiteral(R"(SELECT count(*) FROM %1 WHERE "InvID"=? AND "TotalAmount" IS NULL)").arg(q(m_kind.headerTable)),
+        {invId});
+    return missing.toInt() > 0 && FindSumP(invId);
+}
+
 double Documents::productsTotal(int invId) const
 {
     if (m_kind.outLineTable.isEmpty())

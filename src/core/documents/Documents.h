@@ -90,6 +90,9 @@ public:
     // TotalAmount := sum of the line amounts x (100 + Discount) / 100.
     bool FindSumP(int invId);
     double productsTotal(int invId) const;
+    // A header whose total was never computed (written before its lines)
+    // gets it now, 0 without lines. True when the total was missing.
+    bool mendMissingTotal(int invId);
     // The label under the total when there is a discount or commission.
     static QString discountLabel(double totalAmount, double discount, int decimals);
 

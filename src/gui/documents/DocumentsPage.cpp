@@ -443,6 +443,12 @@ void DocumentsPage::selectDocument(int invId)
 
 void DocumentsPage::InvIdEdChange()
 {
+    // A document shown without a total gets it now.
+    if (const int invId = currentInvId();
+        invId > 0 && Documents(m_window.data(), m_kind).mendMissingTotal(invId)) {
+        refreshTotals(0);
+        return;
+    }
     showHeader();
     reloadLines();
     updateButtons();

@@ -30,6 +30,7 @@ private slots:
     void newNameBecomesTheCounterpart();
     void listSearchByNameOrNumber();
     void costAndNewCode();
+    void documentWithoutTotalGetsOne();
     void purchaseMovedToAnotherSupplierKeepsNumbersUnique();
     void refusedGuardAndPastYearChangeNothing();
 };
@@ -372,6 +373,25 @@ void TestDocumentsPage::costAndNewCode()
     auto *itemEditor = d.f.window().findChild<QWidget *>(QStringLiteral("NewItemForm"));
     QVERIFY(itemEditor && itemEditor->isVisible());
     itemEditor->close();
+}
+
+void TestDocumentsPage::documentWithoutTotalGetsOne()
+{
+    QARVEL_FETCH_ENGINE(engine);
+    DocsFixture d(engine);
+    QVERIFY(d.start());
+    Documents sales(d.f.data(), DocKind::Sale);
+    const int empty = sales.create(d.header(d.customer));
+    const int full = sales.create(d.header(d.customer));
+    QVERIFY(d.f.exec(
+        R"(INSERT INTO "SaleOne"("InvID","ItemID","Quantity","Rate1") VALUES(?,1,4,2.5))", {full}));
+    QVERIFY(d.f.exec(R"(UPDATE "Sales" SET "TotalAmount"=NULL)"));
+    d.page->reloadList(empty);
+    QCOMPARE(d.value("TotalAmountLB"), QStringLiteral("0.00"));
+    d.page->selectDocument(full);
+    QCOMPARE(d.value("TotalAmountLB"), QStringLiteral("10.00"));
+    QCOMPARE(d.page->linesModel()->rowCount(), 1);
+    QCOMPARE(d.count(R"(SELECT count(*) FROM "Sales" WHERE "TotalAmount" IS NULL)"), 0);
 }
 
 void TestDocumentsPage::purchaseMovedToAnotherSupplierKeepsNumbersUnique()
