@@ -33,6 +33,7 @@ private slots:
     void inPlaceEditUpdatesTheTotal_data();
     void inPlaceEditUpdatesTheTotal();
     void deleteAndSwapLines();
+    void productLinesHaveTheirOwnGrid();
     void searchLandsOnTheLatestEarlierDocument();
     void clipboardCopiesAndPastesLines();
     void currentLineIsPublished();
@@ -221,6 +222,47 @@ void TestDocumentLines::deleteAndSwapLines()
     QCOMPARE(d.value("TotalAmountLB"), QStringLiteral("6.50"));
     QCOMPARE(d.count(QStringLiteral(R"(SELECT count(*) FROM "SaleOne" WHERE "InvID"=%1)").arg(inv)),
              2);
+}
+
+void TestDocumentLines::productLinesHaveTheirOwnGrid()
+{
+    QARVEL_FETCH_ENGINE(engine);
+    DocsFixture d(engine);
+    QVERIFY(d.start());
+    d.page->PurSale(int(DocKind::Manufacturing));
+    const int inv = d.newDocument(0);
+    QVERIFY(inv > 0);
+    QVERIFY(d.addByChooser(d.billGrid(), "C3")); // a raw material
+    auto *out = d.child<QTableView>("IndOutGrd");
+    QTest::mouseClick(out->viewport(), Qt::LeftButton);
+    for (const char *code : {"A1", "B2"})
+        QVERIFY(d.addByChooser(out, code));
+    auto *products = d.page->productsModel();
+    QCOMPARE(products->rowCount(), 2);
+    QVERIFY(products->setData(products->index(1, DocumentLinesModel::Rate1), "7.5"));
+    QCOMPARE(d.value("IndOutSumLB"), QStringLiteral("7.50"));
+    QCOMPARE(d.value("TotalAmountLB"), QStringLiteral("4.00")); // the raw materials only
+
+    // Swap and delete work on the products while their grid is active.
+    out->setCurrentIndex(products->index(0, 0));
+    MsgBox::queueInput(QStringLiteral("2"));
+    d.click("MoveItemBtn");
+    QCOMPARE(products->line(0)->ItemCode, QStringLiteral("B2"));
+    QCOMPARE(d.page->linesModel()->rowCount(), 1);
+    MsgBox::queueAnswer(QMessageBox::Yes);
+    d.click("InvDelItemBtn");
+    QCOMPARE(products->rowCount(), 1);
+    QCOMPARE(products->line(0)->ItemCode, QStringLiteral("A1"));
+    QCOMPARE(
+        d.count(QStringLiteral(R"(SELECT count(*) FROM "IndOutTB" WHERE "InvID"=%1)").arg(inv)), 1);
+    QCOMPARE(d.count(QStringLiteral(R"(SELECT count(*) FROM "IndInTB" WHERE "InvID"=%1)").arg(inv)),
+             1);
+    QCOMPARE(d.value("IndOutSumLB"), QStringLiteral("0.00"));
+
+    // Back in the raw materials.
+    QTest::mouseClick(d.billGrid()->viewport(), Qt::LeftButton);
+    QCOMPARE(d.page->activeGrid(), 1);
+    QCOMPARE(d.value("InOutLB"), QStringLiteral("In"));
 }
 
 void TestDocumentLines::searchLandsOnTheLatestEarlierDocument()
