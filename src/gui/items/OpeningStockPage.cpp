@@ -144,6 +144,13 @@ void OpeningStockPage::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
+void OpeningStockPage::hideEvent(QHideEvent *event)
+{
+    // No reading left open while other pages may change the opening stock.
+    m_model->finishLoading();
+    QWidget::hideEvent(event);
+}
+
 bool OpeningStockPage::eventFilter(QObject *watched, QEvent *event)
 {
     // Item codes are typed in the layout the options ask for.

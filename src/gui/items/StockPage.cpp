@@ -163,29 +163,24 @@ void StockPage::applyFilter()
 void StockPage::refresh(bool force)
 {
     // Store is rebuilt below: no reading from it meanwhile.
-    if (m_model->isLoading())
-        m_listed = false;
     m_model->stop();
     const bool ok = force ? m_chk.recalc() : m_chk.run();
     const int decimals = Money::decimals();
     m_model->setMoneyDecimals(decimals);
-    if (!ok) {
-        // The list still shows the last stock that could be computed.
-        m_total->setText(QStringLiteral("0"));
+    m_total->setText(ok ? Money::format(m_chk.totalValue(), decimals) : QStringLiteral("0"));
+    if (!ok)
         MsgBox::error(this, tr("The stock could not be computed:") + u'\n' + m_chk.lastError());
-        m_listed = false;
-        m_model->reload();
-        applyFilter();
-        return;
-    }
-    m_total->setText(Money::format(m_chk.totalValue(), decimals));
-    if (m_chk.recomputedLastRun() || !m_listed || m_model->loadFailed()
-        || m_model->totalCount() == 0) {
-        m_model->reload();
-        m_listed = true;
-        if (m_model->loadFailed())
-            MsgBox::error(this,
-                          tr("The stock list could not be read:") + u'\n' + m_model->loadError());
-    }
+    // Read again even when nothing was recomputed here: another part of the
+    // program may have rebuilt Store since (it is the connection's one list).
+    m_model->reload();
+    if (m_model->loadFailed())
+        MsgBox::error(this, tr("The stock list could not be read:") + u'\n' + m_model->loadError());
     applyFilter();
+}
+
+void StockPage::hideEvent(QHideEvent *event)
+{
+    // No reading left open while other pages may rebuild Store.
+    m_model->finishLoading();
+    QWidget::hideEvent(event);
 }

@@ -36,6 +36,7 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     // Recomputes (always when force, else only when stale) and shows the result.
@@ -45,7 +46,6 @@ private:
     TDataFormSQL &m_data;
     StoreChk m_chk;
     StockModel *m_model = nullptr;
-    bool m_listed = false; // the list shows the last recomputation
 
     QTableView *m_grid = nullptr;
     QLabel *m_findLabel = nullptr;

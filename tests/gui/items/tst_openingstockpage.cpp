@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTranslator>
 
 namespace {
 
@@ -68,6 +69,7 @@ private slots:
     void editInPlaceThenReCalcStore();
     void everyChangeIsGuarded();
     void importDeleteEmptyAndTotal();
+    void followsTheLanguage();
 
 private:
     // A year of today's calendar year, open and changeable, no passwords.
@@ -353,6 +355,46 @@ void TstOpeningStockPage::importDeleteEmptyAndTotal()
     QCOMPARE(m->rowCount(), 0);
     QVERIFY(!import->isHidden());
     QCOMPARE(d.scalar(QStringLiteral(R"(SELECT count(*) FROM "FGood")")).toInt(), 0);
+}
+
+namespace {
+// Marks every text of the stock pages as translated.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        const QByteArray c(context);
+        if (c == "OpeningStockPage" || c == "StockPage" || c == "StockModel")
+            return QStringLiteral("<") + QString::fromUtf8(source) + QStringLiteral(">");
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+} // namespace
+
+void TstOpeningStockPage::followsTheLanguage()
+{
+    currentYear();
+    ScratchYear year(DbEngine::SQLite);
+    QVERIFY2(year.ok(), qPrintable(year.error()));
+    QTabWidget tabs;
+    auto *opening = new OpeningStockPage(year.data());
+    tabs.addTab(opening, QStringLiteral("Beginning Inventory"));
+    auto *stock = new StockPage(year.data());
+    tabs.addTab(stock, QStringLiteral("stock"));
+    tabs.show();
+    MarkingTranslator marks;
+    QCoreApplication::installTranslator(&marks);
+    QCoreApplication::processEvents();
+    QCOMPARE(stock->model()->headerData(StockModel::CostRate, Qt::Horizontal).toString(),
+             QStringLiteral("<Cost Rate>"));
+    QCoreApplication::removeTranslator(&marks);
+    QCOMPARE(tabs.tabText(0), QStringLiteral("<Beginning Inventory>"));
+    QCOMPARE(buttonOf(opening, "SumFGoodBtn")->text(), QStringLiteral("<Find Total>"));
+    QCOMPARE(buttonOf(stock, "ReChkStoreBtn")->toolTip(), QStringLiteral("<Re Calc Store>"));
+    QCoreApplication::processEvents();
+    QCOMPARE(tabs.tabText(0), QStringLiteral("Beginning Inventory"));
 }
 
 QTEST_MAIN(TstOpeningStockPage)
