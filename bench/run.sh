@@ -49,6 +49,24 @@ if [[ -x "$BIN/bench_catalogue" ]]; then
     QT_QPA_PLATFORM=offscreen "$BIN/bench_catalogue" --data "$WORK" --db "$DB" | grep '^ROW' >>"$ROWS" || say "bench_catalogue failed"
 fi
 
+if [[ -n "${QARVEL_BENCH_PG:-}" ]]; then
+    # A PostgreSQL year database with the catalogue of the scale and a
+    # smaller history (generating millions of lines over the network would
+    # take most of the run).
+    say "PostgreSQL: scan path and terminals selling at once"
+    PGDATA_DIR="$WORK/pg"
+    mkdir -p "$PGDATA_DIR"
+    if [[ "$SCALE" == large ]]; then PGGEN=(--items 200000 --accounts 5000 --lines 200000 --vouchers 20000); else PGGEN=(--items 2000 --accounts 200 --lines 20000 --vouchers 2000); fi
+    if QARVEL_PASSWORD="${QARVEL_BENCH_PG_PASSWORD:-}" "$BIN/qarvel-admin" --data "$PGDATA_DIR" set-connection "$QARVEL_BENCH_PG" postgres >&2 \
+        && "$BIN/qarvel-admin" --data "$PGDATA_DIR" generate "$DB" "${PGGEN[@]}" --seed 1 >&2; then
+        "$BIN/bench_pos" --data "$PGDATA_DIR" --db "$DB" --scans "$SCANS" | grep '^ROW' >>"$ROWS" || say "bench_pos (PostgreSQL) failed"
+        "$BIN/bench_terminals" --data "$PGDATA_DIR" --db "$DB" --terminals 4 --seconds 20 | grep '^ROW' >>"$ROWS" \
+            || say "bench_terminals failed"
+    else
+        say "the PostgreSQL data set could not be made"
+    fi
+fi
+
 say "start-up"
 starts=()
 for i in 1 2 3 4 5 6; do
