@@ -126,6 +126,7 @@ void OpeningStockPage::retranslate()
     m_print->setText(tr("Print Table"));
     m_excel->setText(tr("Copy to Excel"));
     m_totalLabel->setText(tr("Total Amount"));
+    emit m_model->headerDataChanged(Qt::Horizontal, 0, OpeningStockModel::ColumnCount - 1);
     // The tab of the opening entries page that holds this sub-page.
     for (QWidget *w = parentWidget(); w; w = w->parentWidget()) {
         if (auto *tabs = qobject_cast<QTabWidget *>(w)) {

@@ -110,6 +110,9 @@ void StockPage::retranslate()
     m_recalc->setText(tr("Re Calc Store"));
     m_print->setText(tr("Print Table"));
     m_totalLabel->setText(tr("Total Amount"));
+    // Column titles and "Yes" / "No" follow the language too.
+    emit m_model->headerDataChanged(Qt::Horizontal, 0, StockModel::ColumnCount - 1);
+    m_grid->viewport()->update();
 }
 
 void StockPage::changeEvent(QEvent *event)
