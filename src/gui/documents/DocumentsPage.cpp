@@ -124,7 +124,7 @@ DocumentsPage::DocumentsPage(TStoreForm &window, QWidget *parent)
     m_jump->hide();
     m_peek->hide();
 
-    connect(m_tabs, &QTabBar::tabBarClicked, this, [this](int index) {
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
         if (index >= 0)
             PurSale(index);
     });
@@ -356,10 +356,20 @@ void DocumentsPage::applyTabOptions()
                           options().isOn(QString::fromLatin1(OptKey::BTUs)),
                           options().isOn(QString::fromLatin1(OptKey::BFUs)),
                           options().isOn(QString::fromLatin1(OptKey::Ind))};
-    for (int k = 0; k < DocumentKinds::kCount; ++k)
-        m_tabs->setTabVisible(k, shown[k]);
-    if (!shown[int(m_kind)] && isVisible())
-        PurSale(int(DocKind::Sale));
+    {
+        const QSignalBlocker block(m_tabs);
+        for (int k = 0; k < DocumentKinds::kCount; ++k)
+            m_tabs->setTabVisible(k, shown[k]);
+    }
+    if (!shown[int(m_kind)]) {
+        if (isVisible())
+            PurSale(int(DocKind::Sale));
+        else {
+            // Shown with the next visit of the page.
+            const QSignalBlocker block(m_tabs);
+            m_tabs->setCurrentIndex(int(DocKind::Sale));
+        }
+    }
 }
 
 // -- the kind and its documents ------------------------------------------------
@@ -380,6 +390,7 @@ void DocumentsPage::PurSale(int kind)
         return;
     if (!m_tabs->isTabVisible(kind))
         kind = int(DocKind::Sale);
+    const QSignalBlocker block(m_tabs);
     if (m_window.currentPage() != StorePages::Purchase
         && m_window.isPageVisible(StorePages::Purchase)) {
         // The page's own work shows the current tab; make it this one.

@@ -94,6 +94,10 @@ TNewInvForm::TNewInvForm(TDataFormSQL &data, QWidget *parent)
     buttons->addStretch();
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
+    // Enter saves; the other buttons only take a click.
+    for (QPushButton *b : {m_newName, m_changeName, m_cancel})
+        b->setAutoDefault(false);
+    m_ok->setDefault(true);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

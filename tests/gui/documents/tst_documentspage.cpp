@@ -258,7 +258,7 @@ void TestDocumentsPage::manufacturingNeedsOnlyADate()
     QTest::mouseDClick(date, Qt::LeftButton); // puts now in
     QCOMPARE(date->text(), QStringLiteral("10/12/2026 09:30:00"));
     QTest::keyClicks(d.child<QLineEdit>("NoteEd"), "Mix O'Brien");
-    QTest::mouseClick(ok, Qt::LeftButton);
+    QTest::keyClick(d.child<QLineEdit>("NoteEd"), Qt::Key_Return); // Enter saves
     QCOMPARE(d.count(R"(SELECT count(*) FROM "IndTB" WHERE "CompanyID"=1)"), 1);
     QCOMPARE(d.value("ANameLB"), QStringLiteral("Mix O'Brien"));
     QVERIFY(!d.child<QLabel>("CashLB")->isVisibleTo(d.page));
@@ -291,6 +291,11 @@ void TestDocumentsPage::tabsFollowTheOptions()
     QVERIFY(!tabs->isTabVisible(3));
     QVERIFY(tabs->isTabVisible(4));
     QCOMPARE(d.page->kind(), DocKind::Sale);
+    // A click on a tab shows its kind: price lists have no cash or debit.
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    QCOMPARE(d.page->kind(), DocKind::PriceList);
+    QCOMPARE(d.value("PurLB"), QStringLiteral("Price List"));
+    QVERIFY(!d.button("ChangeCashDebitBtn")->isVisibleTo(d.page));
     // The document action leads to its tab.
     d.f.window().GoTab(StorePages::ItemCode);
     emit d.f.window().documentKindRequested(int(DocKind::BackFromUs));
