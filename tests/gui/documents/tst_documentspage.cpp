@@ -28,6 +28,7 @@ private slots:
     void manufacturingNeedsOnlyADate();
     void tabsFollowTheOptions();
     void newNameBecomesTheCounterpart();
+    void eachKindHasItsColour();
     void listSearchByNameOrNumber();
     void costAndNewCode();
     void documentWithoutTotalGetsOne();
@@ -305,6 +306,32 @@ void TestDocumentsPage::tabsFollowTheOptions()
     QCOMPARE(d.f.window().appearance().documentKind(),
              int(DocKind::BackFromUs)); // the kind's colour and font
     QCOMPARE(d.value("PurLB"), QStringLiteral("Back From Us"));
+}
+
+void TestDocumentsPage::eachKindHasItsColour()
+{
+    QARVEL_FETCH_ENGINE(engine);
+    DocsFixture d(engine);
+    QVERIFY(d.start());
+    TStoreForm &w = d.f.window();
+    options().setNumber("SalesColor0", PageAppearance::colorNumber(QColor(0, 100, 0)));
+    options().setNumber("SalesColor1", PageAppearance::colorNumber(QColor(0, 0, 90)));
+    auto *panel = d.child<QWidget>("InvPanel");
+    QCOMPARE(w.appearance().panel(StorePages::Purchase), panel);
+    w.GoTab(StorePages::ItemCode);
+    w.actions().action(QStringLiteral("PurAction"))->trigger();
+    QCOMPARE(d.page->kind(), DocKind::Purchase);
+    QCOMPARE(panel->palette().color(QPalette::Window), QColor(0, 100, 0));
+    w.actions().action(QStringLiteral("SaleAction"))->trigger();
+    QCOMPARE(d.page->kind(), DocKind::Sale);
+    QCOMPARE(panel->palette().color(QPalette::Window), QColor(0, 0, 90));
+    auto *tabs = d.child<QTabBar>("PurSalePC");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    QCOMPARE(panel->palette().color(QPalette::Window), QColor(0, 100, 0));
+    // A kind without a colour of its own shows the standard colour.
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    QCOMPARE(panel->palette().color(QPalette::Window),
+             QApplication::palette().color(QPalette::Window));
 }
 
 void TestDocumentsPage::newNameBecomesTheCounterpart()
