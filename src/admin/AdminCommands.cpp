@@ -81,6 +81,8 @@ int AdminCommands::usage(int status)
          "  generate NAME [--items N] [--accounts N] [--documents N] [--lines N] [--vouchers N] [--seed S]\n"
          "                                    fill a year database without documents with test data\n"
          "  import-items NAME FILE            add the items of FILE (code;description;kind number a line)\n"
+         "  print NAME KIND INVID --pdf FILE [--lang ar|en] [--paper page|58|80]\n"
+         "                                    a document (kind 1-5) as a PDF with the stored print design\n"
          "NAME is a year database name such as QarvelDATA2026. The connection comes from\n"
          "dbOptions.txt of the data folder (the embedded engine when there is none)."
       << Qt::endl;
@@ -116,6 +118,8 @@ int AdminCommands::run(const QStringList &arguments)
         return generate(args);
     if (command == u"import-items")
         return importItems(args);
+    if (command == u"print")
+        return print(args);
     fail(QStringLiteral("unknown command: %1").arg(command));
     return usage(2);
 }

@@ -12,6 +12,9 @@ public:
 
     // arguments without the program name; returns the exit status
     int run(const QStringList &arguments);
+    // The print command paints text: the program object must be a
+    // QGuiApplication (on the offscreen platform).
+    static bool needsGuiApplication(const QStringList &arguments);
 
 private:
     int usage(int status);
@@ -25,6 +28,7 @@ private:
     int stock(const QStringList &args);
     int generate(const QStringList &args);
     int importItems(const QStringList &args);
+    int print(const QStringList &args);
 
     bool fail(const QString &message);
 

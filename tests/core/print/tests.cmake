@@ -1,0 +1,8 @@
+qarvel_add_test(NAME tst_printinvoice LABEL reports SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_printinvoice.cpp)
+target_link_libraries(tst_printinvoice PRIVATE qarvel_admin_lib qarvel_print)
+qarvel_add_test(NAME tst_printunits LABEL reports SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_printunits.cpp)
+target_link_libraries(tst_printunits PRIVATE qarvel_print)
+qarvel_add_test(NAME tst_printdesign LABEL reports SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_printdesign.cpp)
+target_link_libraries(tst_printdesign PRIVATE qarvel_print)
+qarvel_add_test(NAME tst_printrender LABEL reports SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_printrender.cpp)
+target_link_libraries(tst_printrender PRIVATE qarvel_print)
