@@ -111,6 +111,7 @@ TNewInvForm::TNewInvForm(TDataFormSQL &data, QWidget *parent)
     connect(m_percent, &QLineEdit::textEdited, this, &TNewInvForm::DiscountEDChange);
     connect(m_ok, &QPushButton::clicked, this, &TNewInvForm::OkBtnClick);
     connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(this, &QDialog::rejected, this, &TNewInvForm::closed); // Esc, Cancel, the close box
     connect(m_newName, &QPushButton::clicked, this, &TNewInvForm::NewNameBtnClick);
     connect(m_changeName, &QPushButton::clicked, this, &TNewInvForm::ChangeNameBtnClick);
     retranslate();
@@ -142,12 +143,6 @@ void TNewInvForm::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     QDialog::changeEvent(event);
-}
-
-void TNewInvForm::closeEvent(QCloseEvent *event)
-{
-    QDialog::closeEvent(event);
-    emit closed();
 }
 
 bool TNewInvForm::eventFilter(QObject *watched, QEvent *event)

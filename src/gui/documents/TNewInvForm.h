@@ -56,7 +56,6 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
