@@ -258,6 +258,9 @@ void TestDocumentsPage::manufacturingNeedsOnlyADate()
     QVERIFY(!ok->isEnabled());
     QTest::mouseDClick(date, Qt::LeftButton); // puts now in
     QCOMPARE(date->text(), QStringLiteral("10/12/2026 09:30:00"));
+    date->clear();
+    QTest::keyRelease(date, Qt::Key_Control); // so does Ctrl
+    QCOMPARE(date->text(), QStringLiteral("10/12/2026 09:30:00"));
     QTest::keyClicks(d.child<QLineEdit>("NoteEd"), "Mix O'Brien");
     QTest::keyClick(d.child<QLineEdit>("NoteEd"), Qt::Key_Return); // Enter saves
     QCOMPARE(d.count(R"(SELECT count(*) FROM "IndTB" WHERE "CompanyID"=1)"), 1);
