@@ -7,3 +7,5 @@ qarvel_add_test(NAME tst_openingstockpage LABEL items SOURCES ${CMAKE_CURRENT_LI
 set_property(TEST tst_stockpage tst_openingstockpage APPEND PROPERTY ENVIRONMENT QARVEL_MSGBOX_AUTOANSWER=1)
 qarvel_add_test(NAME tst_serialforms LABEL items SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_serialforms.cpp GUI)
 set_property(TEST tst_serialforms APPEND PROPERTY ENVIRONMENT QARVEL_MSGBOX_AUTOANSWER=1)
+qarvel_add_test(NAME tst_documentserials LABEL items SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_documentserials.cpp GUI)
+set_property(TEST tst_documentserials APPEND PROPERTY ENVIRONMENT QARVEL_MSGBOX_AUTOANSWER=1)
