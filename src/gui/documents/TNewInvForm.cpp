@@ -27,6 +27,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 template<typename T>
 T *named(QWidget *parent, const char *name)
@@ -175,6 +178,16 @@ QDateTime TNewInvForm::readDate(const QString &text)
     return {};
 }
 
+int TNewInvForm::readInvoiceNo(const QString &text, bool *ok)
+{
+    double value = 0;
+    const bool number = DocumentLinesModel::parseNumber(text, &value) && value == std::floor(value)
+        && std::abs(value) <= std::numeric_limits<int>::max();
+    if (ok)
+        *ok = number;
+    return number ? int(value) : 0;
+}
+
 void TNewInvForm::loadNames(int selectId)
 {
     const QSignalBlocker block(m_name);
@@ -279,7 +292,7 @@ void TNewInvForm::InvEdChange()
 {
     const QString text = m_invNo->text().trimmed();
     bool ok = false;
-    const int number = text.toInt(&ok);
+    const int number = readInvoiceNo(text, &ok);
     if (!text.isEmpty() && (!ok || number < 0))
         MsgBox::error(this, tr("Erro No   "));
     updateSave();
@@ -307,7 +320,7 @@ bool TNewInvForm::canSave() const
     if (!k.supplierNumber)
         return true;
     bool ok = false;
-    const int number = m_invNo->text().trimmed().toInt(&ok);
+    const int number = readInvoiceNo(m_invNo->text(), &ok);
     if (!ok || number < 0)
         return m_mode == Edit; // an edit keeps the stored number
     // A purchase moved to another supplier must not take a number that
@@ -344,7 +357,7 @@ void TNewInvForm::OkBtnClick()
     bool ok = date.isValid() && DocumentLinesModel::parseNumber(m_percent->text(), &percent);
     int number = 0;
     if (ok && k.supplierNumber && m_mode == Insert)
-        number = m_invNo->text().trimmed().toInt(&ok);
+        number = readInvoiceNo(m_invNo->text(), &ok);
     if (!ok) {
         MsgBox::error(this, badInput);
         return;

@@ -48,6 +48,8 @@ public:
 
     static QString dateFormat() { return QStringLiteral("dd/MM/yyyy hh:mm:ss"); }
     static QDateTime readDate(const QString &text);
+    // The supplier's number typed in any digits; ok false when it is none.
+    static int readInvoiceNo(const QString &text, bool *ok);
 
 signals:
     // A header was written: the new document (inserted) or the edited one.

@@ -82,6 +82,11 @@ void TestDocumentsPage::supplierNumberIsUniquePerSupplier()
     d.page->PurSale(int(DocKind::Purchase));
     QCOMPARE(d.child<QTabBar>("PurSalePC")->currentIndex(), 0);
     QVERIFY(d.newDocument(d.supplier, "4711") > 0);
+    bool number = false;
+    QCOMPARE(TNewInvForm::readInvoiceNo(QString::fromUtf8("٤٧١١"), &number), 4711);
+    QVERIFY(number);
+    TNewInvForm::readInvoiceNo("4.5", &number);
+    QVERIFY(!number);
     QCOMPARE(d.value("InvIdEd"), QStringLiteral("4711")); // purchases show the supplier's number
 
     d.openNew(d.supplier);
