@@ -6,6 +6,9 @@
 #include "TestDb.h"
 
 #include "items/LinePopupEntries.h"
+#include "items/OpeningStockModel.h"
+#include "items/OpeningStockPage.h"
+#include "items/OpeningStockSerials.h"
 #include "items/SerialDisplay.h"
 #include "items/SerialNumbers.h"
 #include "items/TAllSnoForm.h"
@@ -44,6 +47,7 @@ private slots:
     void loweredQuantityKeepsTheFirst();
     void pastYearSavesNothing();
     void openingStockRow();
+    void openingStockPageFollowsTheRow();
     void documentSerials();
     void popupEntries_data();
     void popupEntries();
@@ -266,6 +270,35 @@ void TstSerialForms::openingStockRow()
     old.setOpeningStockRow(row);
     QVERIFY(old.isVisible());
     QCOMPARE(page.findChild<QTableWidget *>("ItemSNoGrdOld")->rowCount(), 1);
+}
+
+void TstSerialForms::openingStockPageFollowsTheRow()
+{
+    QARVEL_FETCH_ENGINE(engine);
+    ScratchYear year(engine);
+    QVERIFY2(year.ok(), qPrintable(year.error()));
+    TDataFormSQL &d = year.data();
+    SerialShop shop;
+    QVERIFY(shop.fill(d));
+    const int tvRow = shop.openingStock(d, shop.tv, 1);
+    shop.openingStock(d, shop.radio, 1);
+    QVERIFY(SerialNumbers(d).save(SerialOwner::openingStock(tvRow), {"OS-9"}));
+
+    OpeningStockPage page(d);
+    OpeningStockSerials serials(page, d);
+    page.show();
+    page.enterPage();
+    page.model()->finishLoading();
+    auto *grid = page.findChild<QTableView *>(QStringLiteral("GoodGRD"));
+    QVERIFY(grid);
+    auto *display = page.findChild<SerialDisplay *>(QStringLiteral("ItemSNoGrdOld"));
+    QVERIFY(display);
+    page.selectItem(shop.tv);
+    QVERIFY(display->isVisible());
+    QCOMPARE(display->serials(), QStringList{"OS-9"});
+    QVERIFY(page.findChild<QPushButton *>(QStringLiteral("ItemSnoOldBtn"))->isEnabled());
+    page.selectItem(shop.radio);
+    QVERIFY(!display->isVisible());
 }
 
 void TstSerialForms::documentSerials()
