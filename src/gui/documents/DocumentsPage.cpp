@@ -204,11 +204,19 @@ QWidget *DocumentsPage::buildLines()
     m_scanLabel = new QLabel(box);
     m_scan = named<QLineEdit>(box, "InvBarCodeEd");
     m_scan->installEventFilter(this);
-    scanRow->addWidget(m_gridTitle);
-    scanRow->addStretch();
+    QFont titleFont = m_gridTitle->font();
+    titleFont.setBold(true);
+    m_gridTitle->setFont(titleFont);
+    m_gridTitle->setFrameShape(QFrame::StyledPanel);
+    m_gridTitle->setMinimumWidth(120);
+    m_gridTitle->setAlignment(Qt::AlignCenter);
     scanRow->addWidget(m_scanLabel);
-    scanRow->addWidget(m_scan);
+    scanRow->addWidget(m_scan, 1);
+    scanRow->addStretch();
+    scanRow->addWidget(m_gridTitle);
     layout->addLayout(scanRow);
+    m_inLabel = new QLabel(box);
+    layout->addWidget(m_inLabel);
 
     m_billGrid = grid(box, "BillGrd", m_lines);
     m_billGrid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
@@ -285,6 +293,7 @@ void DocumentsPage::retranslate()
     m_print->setText(tr("Print "));
     m_gridTitle->setText(productsActive() ? tr("Out ") : tr("In"));
     m_outLabel->setText(tr("Out "));
+    m_inLabel->setText(tr("In"));
     m_scanLabel->setText(tr("Barcode"));
     m_delItem->setText(tr("Delete Item"));
     m_moveItem->setText(tr("Replace RowLocation"));
@@ -405,6 +414,8 @@ void DocumentsPage::PurSale(int kind)
     const DocumentKind &k = DocumentKinds::get(m_kind);
     m_outGrid->setVisible(!k.outLineTable.isEmpty());
     m_outLabel->setVisible(!k.outLineTable.isEmpty());
+    m_inLabel->setVisible(!k.outLineTable.isEmpty());
+    m_listView->setColumnHidden(DocumentListModel::Cash, !k.hasCashDebit);
     m_gridTitle->setVisible(!k.outLineTable.isEmpty());
     m_find->setEnabled(k.hasCounterpart);
     m_activeGrid = 1;
@@ -486,6 +497,8 @@ void DocumentsPage::showHeader()
         m_headValues[i]->setText(values[i]);
     m_headLabels[HIndOut]->setVisible(!k.outLineTable.isEmpty());
     m_headValues[HIndOut]->setVisible(!k.outLineTable.isEmpty());
+    m_headLabels[HStart]->setVisible(k.writesStartTime);
+    m_headValues[HStart]->setVisible(k.writesStartTime);
     m_headLabels[HTel]->setVisible(k.hasCounterpart);
     m_headValues[HTel]->setVisible(k.hasCounterpart);
     // A cash-only counterpart trades in cash only.

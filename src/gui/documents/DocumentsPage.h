@@ -169,6 +169,7 @@ private:
     QLabel *m_gridTitle = nullptr;
     QTableView *m_billGrid = nullptr;
     QTableView *m_outGrid = nullptr;
+    QLabel *m_inLabel = nullptr;
     QLabel *m_outLabel = nullptr;
     QLabel *m_scanLabel = nullptr;
     QLineEdit *m_scan = nullptr;
