@@ -1,0 +1,1 @@
+qarvel_add_test(NAME tst_saleprinting LABEL reports SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_saleprinting.cpp GUI)
