@@ -70,6 +70,9 @@ void TestDocumentsPage::lastSaleIsDeletedAndItsNumberReused()
     QVERIFY(!d.editor()->isVisible());
     QCOMPARE(d.value("InvIdEd"), QStringLiteral("10"));
     QCOMPARE(d.value("ANameLB"), QStringLiteral("Alpha Trading"));
+    QCOMPARE(d.value("Date1LB"), QStringLiteral("10/12/2026 09:30:00"));
+    QCOMPARE(d.value("StartTimeLB"), d.value("Date1LB")); // an empty start time takes the date
+    QCOMPARE(d.value("UNameLB"), QStringLiteral("clerk"));
     QCOMPARE(d.value("TotalAmountLB"), QStringLiteral("0.00")); // a new document without lines
     QCOMPARE(d.count(R"(SELECT "UID" FROM "Sales" WHERE "InvID"=10)"), d.uid);
 }
