@@ -10,7 +10,9 @@
 #include "items/TGetItemForm.h"
 #include "items/TNewItemForm.h"
 #include "shell/Guard.h"
+#include "shell/KeyboardLayout.h"
 #include "shell/MsgBox.h"
+#include "shell/Options.h"
 #include "shell/TStoreForm.h"
 #include "shell/YearGuard.h"
 
@@ -68,6 +70,8 @@ void DocumentsPage::openChooser(bool forSearch)
     m_chooserForSearch = forSearch;
     m_chooser->prepare();
     m_chooser->open();
+    // Item codes are typed in the layout the options ask for.
+    KeyboardLayout::activate(options().isOn(QString::fromLatin1(OptKey::EngCode)) ? 0 : 1);
 }
 
 void DocumentsPage::chooserAccepted()
