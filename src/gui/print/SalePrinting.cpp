@@ -4,11 +4,11 @@
 #include "PrintOutput.h"
 #include "accounts/CurrencyOptions.h"
 #include "shell/AppState.h"
+#include "shell/FileDialogs.h"
 #include "shell/MsgBox.h"
 #include "shell/Options.h"
 
 #include <QCoreApplication>
-#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -16,9 +16,9 @@ namespace SalePrinting {
 
 namespace {
 
-DialogHook &hook()
+PrinterHook &hook()
 {
-    static DialogHook h;
+    static PrinterHook h;
     return h;
 }
 
@@ -32,29 +32,26 @@ Outcome throughDialog(QWidget *parent, const Print::Report &report, bool preview
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(report.title);
     PrintOutput::applyPageSetup(report, printer);
-    if (hook()) {
-        if (!hook()(printer, preview))
-            return Outcome::Cancelled;
-        return PrintOutput::paint(report, printer) > 0 ? Outcome::Printed : Outcome::NotPrinted;
-    }
+    if (hook())
+        hook()(printer, preview);
     if (preview) {
-        QPrintPreviewDialog dialog(&printer, parent);
-        dialog.setWindowTitle(report.title);
-        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                         [&report](QPrinter *p) { PrintOutput::paint(report, *p); });
-        dialog.exec();
+        if (!hook()) {
+            QPrintPreviewDialog dialog(&printer, parent);
+            dialog.setWindowTitle(report.title);
+            QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                             [&report](QPrinter *p) { PrintOutput::paint(report, *p); });
+            dialog.exec();
+        }
         return Outcome::Previewed;
     }
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(report.title);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!FileDialogs::print(parent, &printer))
         return Outcome::Cancelled;
     return PrintOutput::paint(report, printer) > 0 ? Outcome::Printed : Outcome::NotPrinted;
 }
 
 } // namespace
 
-void setDialogHook(DialogHook h)
+void setPrinterHook(PrinterHook h)
 {
     hook() = std::move(h);
 }

@@ -23,9 +23,10 @@ enum class Outcome { Printed, Previewed, Cancelled, NotPrinted };
 Outcome PrintSale(QWidget *parent, TDataFormSQL &data, DocKind kind, int invId,
                   bool pointOfSalePage);
 
-// Test seam: instead of the preview and the print dialog, this is called
-// with the printer set up for the report; it returns whether to print.
-using DialogHook = std::function<bool(QPrinter &printer, bool preview)>;
-void setDialogHook(DialogHook hook);
+// Test seam: called with the printer set up for each report that goes to
+// the preview or the print dialog (the print dialog itself is
+// FileDialogs::print). While a hook is set the preview is not shown.
+using PrinterHook = std::function<void(QPrinter &printer, bool preview)>;
+void setPrinterHook(PrinterHook hook);
 
 } // namespace SalePrinting

@@ -7,6 +7,7 @@
 #include "InvoicePrinting.h"
 #include "documents/Documents.h"
 #include "print/SalePrinting.h"
+#include "shell/FileDialogs.h"
 #include "shell/MsgBox.h"
 #include "shell/Options.h"
 
@@ -43,7 +44,9 @@ void TestSalePrinting::init()
     MsgBox::clearShown();
     m_dialogs.clear();
     InvoicePrinting::instance().loadAndApply(options(), QStringLiteral("Main Company"), QString());
-    SalePrinting::setDialogHook({});
+    SalePrinting::setPrinterHook({});
+    FileDialogs::clearQueues();
+    FileDialogs::clearAsked();
 }
 
 int TestSalePrinting::makeDocument(TDataFormSQL &d, DocKind kind)
@@ -86,10 +89,7 @@ void TestSalePrinting::pointOfSaleNeedsItsPrinter()
     QVERIFY2(year.ok(), qPrintable(year.error()));
     const int inv = makeDocument(year.data(), DocKind::Sale);
     options().setText(OptKey::PrinterInv, printer);
-    SalePrinting::setDialogHook([this](QPrinter &, bool) {
-        m_dialogs << "dialog";
-        return true;
-    });
+    SalePrinting::setPrinterHook([this](QPrinter &, bool) { m_dialogs << "dialog"; });
     QCOMPARE(SalePrinting::PrintSale(nullptr, year.data(), DocKind::Sale, inv, true),
              SalePrinting::Outcome::NotPrinted);
     QVERIFY(m_dialogs.isEmpty()); // never some other printer, never a dialog
@@ -106,23 +106,23 @@ void TestSalePrinting::otherPagesAskThroughTheDialog()
     ScratchYear year(engine);
     QVERIFY2(year.ok(), qPrintable(year.error()));
     const int inv = makeDocument(year.data(), DocKind::Sale);
-    bool answer = false;
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("dialog.pdf"));
-    SalePrinting::setDialogHook([&](QPrinter &p, bool preview) {
+    SalePrinting::setPrinterHook([&](QPrinter &p, bool preview) {
         m_dialogs << (preview ? "preview" : "dialog");
         p.setOutputFormat(QPrinter::PdfFormat);
         p.setOutputFileName(pdf);
-        return answer;
     });
+    FileDialogs::queuePrintAnswer(false); // Cancel prints nothing
     QCOMPARE(SalePrinting::PrintSale(nullptr, year.data(), DocKind::Sale, inv, false),
              SalePrinting::Outcome::Cancelled);
     QVERIFY(!QFile::exists(pdf));
-    answer = true;
+    FileDialogs::queuePrintAnswer(true);
     QCOMPARE(SalePrinting::PrintSale(nullptr, year.data(), DocKind::Sale, inv, false),
              SalePrinting::Outcome::Printed);
     QVERIFY(QFileInfo(pdf).size() > 1000);
     QCOMPARE(m_dialogs, QStringList({"dialog", "dialog"}));
+    QCOMPARE(FileDialogs::askedCaptions(), QStringList({"print", "print"}));
 }
 
 void TestSalePrinting::previewOptionWins()
@@ -132,11 +132,10 @@ void TestSalePrinting::previewOptionWins()
     QVERIFY2(year.ok(), qPrintable(year.error()));
     const int inv = makeDocument(year.data(), DocKind::PriceList);
     options().setOn(OptKey::Preview, true);
-    SalePrinting::setDialogHook([this](QPrinter &, bool preview) {
-        m_dialogs << (preview ? "preview" : "dialog");
-        return false;
-    });
-    SalePrinting::PrintSale(nullptr, year.data(), DocKind::PriceList, inv, true);
+    SalePrinting::setPrinterHook(
+        [this](QPrinter &, bool preview) { m_dialogs << (preview ? "preview" : "dialog"); });
+    QCOMPARE(SalePrinting::PrintSale(nullptr, year.data(), DocKind::PriceList, inv, true),
+             SalePrinting::Outcome::Previewed);
     QCOMPARE(m_dialogs, QStringList({"preview"}));
     QVERIFY(MsgBox::shownTexts().isEmpty());
 }
@@ -148,10 +147,9 @@ void TestSalePrinting::manufacturingPrintsTwice()
     QVERIFY2(year.ok(), qPrintable(year.error()));
     const int inv = makeDocument(year.data(), DocKind::Manufacturing);
     QStringList titles;
-    SalePrinting::setDialogHook([&](QPrinter &p, bool) {
-        titles << p.docName();
-        return false;
-    });
+    SalePrinting::setPrinterHook([&](QPrinter &p, bool) { titles << p.docName(); });
+    FileDialogs::queuePrintAnswer(false);
+    FileDialogs::queuePrintAnswer(false);
     SalePrinting::PrintSale(nullptr, year.data(), DocKind::Manufacturing, inv, false);
     QCOMPARE(titles,
              QStringList({QStringLiteral("Ind-Ind In  %1").arg(inv),
@@ -164,10 +162,7 @@ void TestSalePrinting::purchasesPrintNothing()
     ScratchYear year(engine);
     QVERIFY2(year.ok(), qPrintable(year.error()));
     const int inv = makeDocument(year.data(), DocKind::Purchase);
-    SalePrinting::setDialogHook([this](QPrinter &, bool) {
-        m_dialogs << "dialog";
-        return true;
-    });
+    SalePrinting::setPrinterHook([this](QPrinter &, bool) { m_dialogs << "dialog"; });
     QCOMPARE(SalePrinting::PrintSale(nullptr, year.data(), DocKind::Purchase, inv, false),
              SalePrinting::Outcome::NotPrinted);
     QVERIFY(m_dialogs.isEmpty());
