@@ -5,6 +5,7 @@
 #include "PrintLayouts.h"
 #include "PrintSale.h"
 #include "PrintUnits.h"
+#include "ReportRenderer.h"
 #include "shell/Options.h"
 
 #include <QtTest>
@@ -31,6 +32,8 @@ private slots:
     void kindCaptions();
     void englishHidesArabicCaptions();
     void rollPaperUsesTheSameDesign();
+    void invoicePages_data();
+    void invoicePages();
 };
 
 namespace {
@@ -522,6 +525,55 @@ void TestPrintDesign::rollPaperUsesTheSameDesign()
     const Report c = PrintSale::reports(l, d, sale(), normal).value(0);
     QVERIFY(c.continuous && !c.closeBand.visible);
     QCOMPARE(el(c, "PrintFormImage1").width, 0.0);
+}
+
+void TestPrintDesign::invoicePages_data()
+{
+    QTest::addColumn<bool>("continuous");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<QString>("headers");
+    QTest::addColumn<QString>("footers");
+    // standard page: 297 - 25 bottom margin, 60 header, 26.2 footer: 40 lines on the first page
+    QTest::newRow("normal") << false << 100 << 3 << "111"
+                            << "111";
+    QTest::newRow("continuous") << true << 130 << 3 << "100"
+                                << "001";
+}
+
+void TestPrintDesign::invoicePages()
+{
+    QFETCH(bool, continuous);
+    QFETCH(int, lines);
+    QFETCH(int, pages);
+    QFETCH(QString, headers);
+    QFETCH(QString, footers);
+    PrintDesign d = PrintDesign::initial();
+    d.loadDefault();
+    d.setOn("ConPrintingChk.checked", continuous);
+    const PrintLayouts l = applied(d);
+    SaleDocument doc = sale();
+    while (doc.lines.size() < lines)
+        doc.lines << doc.lines.first();
+    const Report r = PrintSale::reports(l, d, doc, {}).value(0);
+    const QList<ReportRenderer::Page> placed = ReportRenderer::paginate(r);
+    QCOMPARE(placed.size(), pages);
+    QString h, f;
+    for (const ReportRenderer::Page &p : placed) {
+        h += std::any_of(p.begin(), p.end(), [&](const auto &x) { return x.band == &r.pageHeader; })
+            ? u'1'
+            : u'0';
+        f += std::any_of(p.begin(), p.end(), [&](const auto &x) { return x.band == &r.pageFooter; })
+            ? u'1'
+            : u'0';
+    }
+    QCOMPARE(h, headers);
+    QCOMPARE(f, footers);
+    // the first line 60 mm below the header's top, after the 8.2 mm title band
+    const auto first =
+        std::find_if(placed[0].begin(), placed[0].end(), [](const auto &x) { return x.row == 0; });
+    QVERIFY(first != placed[0].end());
+    QCOMPARE(first->y, u(204) + 8.2);
 }
 
 QTEST_MAIN(TestPrintDesign)
