@@ -1,12 +1,71 @@
 #include "DocumentsInstall.h"
 
 #include "DocumentsPage.h"
+#include "items/DocumentSerials.h"
+#include "items/LinePopupEntries.h"
+#include "items/SerialDisplay.h"
 #include "shell/StoreActions.h"
 #include "shell/StorePages.h"
 #include "shell/TStoreForm.h"
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+
+namespace {
+
+// The layout of the page that holds this widget directly.
+QBoxLayout *layoutHolding(QWidget *root, QWidget *widget, int *at)
+{
+    for (QBoxLayout *l : root->findChildren<QBoxLayout *>()) {
+        *at = l->indexOf(widget);
+        if (*at >= 0)
+            return l;
+    }
+    return nullptr;
+}
+
+// The serial numbers under the lines with "Item SNO" and "Invoice SNO"
+// next to the line buttons.
+void addSerials(DocumentsPage *documents, TDataFormSQL &data)
+{
+    auto *serials = new DocumentSerials(*documents, data);
+    int at = -1;
+    auto *grid = documents->findChild<QTableView *>(QStringLiteral("BillGrd"));
+    if (QBoxLayout *lines = grid ? layoutHolding(documents, grid, &at) : nullptr)
+        lines->insertWidget(at + 1, serials->display());
+    auto *del = documents->findChild<QPushButton *>(QStringLiteral("InvDelItemBtn"));
+    if (QBoxLayout *buttons = del ? layoutHolding(documents, del, &at) : nullptr) {
+        const int end = buttons->count() - 1; // before the stretch
+        buttons->insertWidget(end, serials->itemSnoButton());
+        buttons->insertWidget(end + 1, serials->invoiceSnoButton());
+    }
+}
+
+// Right-click on a line: its stock on hand and unit cost.
+void addLinePopup(DocumentsPage *documents, TDataFormSQL &data)
+{
+    for (const char *name : {"BillGrd", "IndOutGrd"}) {
+        auto *grid = documents->findChild<QTableView *>(QString::fromLatin1(name));
+        if (!grid)
+            continue;
+        grid->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(grid, &QWidget::customContextMenuRequested, documents,
+                         [documents, grid, &data](const QPoint &at) {
+                             const int itemId = documents->currentLine().itemId;
+                             if (!itemId)
+                                 return;
+                             QMenu menu(grid);
+                             menu.setObjectName(QStringLiteral("LinePopup"));
+                             addLinePopupEntries(&menu, data, itemId);
+                             menu.exec(grid->viewport()->mapToGlobal(at));
+                         });
+    }
+}
+
+} // namespace
 
 DocumentsPage *installDocumentsPage(TStoreForm &window)
 {
@@ -20,6 +79,8 @@ DocumentsPage *installDocumentsPage(TStoreForm &window)
     }
     auto *documents = new DocumentsPage(window, page);
     layout->addWidget(documents);
+    addSerials(documents, window.data());
+    addLinePopup(documents, window.data());
     window.setPageWork(StorePages::Purchase, [documents] { documents->enterPage(); });
     // The actions that work on the current document of the page.
     const auto onPage = [&window, documents](const char *name, void (DocumentsPage::*work)()) {

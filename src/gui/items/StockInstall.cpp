@@ -3,6 +3,8 @@
 #include "CatalogueModel.h"
 #include "CataloguePage.h"
 #include "OpeningStockPage.h"
+#include "OpeningStockSerials.h"
+#include "SerialDisplay.h"
 #include "StockPage.h"
 #include "shell/StorePages.h"
 #include "shell/TStoreForm.h"
@@ -112,6 +114,12 @@ StockPages installStockPage(TStoreForm &window)
 {
     StockPages out;
     QWidget *page = window.page(StorePages::Store);
+    // Installed once: a second call gives the pages already there.
+    if (auto *present = page->findChild<StockPage *>()) {
+        out.stock = present;
+        out.opening = window.page(StorePages::Old)->findChild<OpeningStockPage *>();
+        return out;
+    }
     out.stock = new StockPage(window.data(), page);
     pageLayout(page)->addWidget(out.stock);
     StockPage *stock = out.stock;
@@ -133,6 +141,21 @@ StockPages installStockPage(TStoreForm &window)
         if (window.currentPage() == StorePages::Old && tabs->currentWidget() == opening)
             opening->enterPage();
     });
+
+    // The serial numbers of the current row, under the grid, and "Item SNO"
+    // after the row buttons.
+    auto *serials = new OpeningStockSerials(*opening, window.data());
+    if (auto *grid = opening->findChild<QTableView *>(QStringLiteral("GoodGRD"))) {
+        auto *del = opening->findChild<QPushButton *>(QStringLiteral("DelFGoodBtn"));
+        for (QBoxLayout *l : opening->findChildren<QBoxLayout *>()) {
+            const int at = l->indexOf(grid);
+            if (at >= 0)
+                l->insertWidget(at + 1, serials->display());
+            const int button = del ? l->indexOf(del) : -1;
+            if (button >= 0)
+                l->insertWidget(button + 1, serials->itemSnoButton());
+        }
+    }
 
     addCatalogueButton(window, opening);
     return out;

@@ -13,7 +13,9 @@
 #include "data/TDbOptionsForm.h"
 #include "pos/PosInstall.h"
 #include "accounts/NamesPage.h"
+#include "documents/DocumentsInstall.h"
 #include "items/CataloguePage.h"
+#include "items/StockInstall.h"
 #include "accounts/TMoneyForm.h"
 #include "shell/AppState.h"
 #include "shell/Clock.h"
@@ -70,6 +72,8 @@ TStoreForm::TStoreForm(TDataFormSQL &data, QWidget *parent)
     wireLanguage();
     installPosPage(*this);
     installCataloguePage(*this);
+    installStockPage(*this); // puts its button onto the codes page
+    installDocumentsPage(*this);
     installAddressBookPage(*this);
     installMoneyForm(*this);
 
