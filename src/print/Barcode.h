@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QRectF>
 #include <QString>
 
@@ -13,10 +14,24 @@ class QPainter;
 class BarcodePainter
 {
 public:
+    // How a symbol is drawn beyond its data.
+    struct Style
+    {
+        QColor color = QColor(3, 3, 3);
+        bool showText = true;  // the human-readable code under the bars
+        int ratio = 0;         // wide to narrow bars; below 2 the symbology's own
+        double textHeight = 0; // device units of the readable code; 0: a fifth of the box
+    };
+
     virtual ~BarcodePainter() = default;
     // Paints `data` in `symbology` into `box` (device coordinates).
     virtual void paint(QPainter &painter, const QRectF &box, const QString &data,
                        int symbology) const = 0;
+    virtual void paint(QPainter &painter, const QRectF &box, const QString &data, int symbology,
+                       const Style &) const
+    {
+        paint(painter, box, data, symbology);
+    }
 
     static const BarcodePainter &current();
     // Installs a painter (nullptr: back to the stand-in).

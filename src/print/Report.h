@@ -53,8 +53,10 @@ struct ReportElement
     QColor fill;          // solid fill when valid
     // -- picture: scaled into the box keeping its proportions
     QImage picture;
-    // -- barcode: drawn by the installed barcode painter (Barcode.h)
+    // -- barcode: drawn by the installed barcode painter (Barcode.h) in `color`
     int symbology = 0;
+    bool showCode = true; // the human-readable code under the bars (in `font`)
+    int barRatio = 0;     // wide to narrow bars; below 2 the symbology's own
 
     double right() const { return left + width; }
 };

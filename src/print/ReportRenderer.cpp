@@ -116,9 +116,15 @@ public:
             }
             break;
         case ElementKind::Barcode:
-            if (e.width > 0 && e.height > 0)
+            if (e.width > 0 && e.height > 0) {
+                BarcodePainter::Style style;
+                style.color = e.color;
+                style.showText = e.showCode;
+                style.ratio = e.barRatio;
+                style.textHeight = py(lineHeightMm(e.font));
                 BarcodePainter::current().paint(m_p, rect(x, y, e.width, e.height),
-                                                valueOf(e, row, pageNo), e.symbology);
+                                                valueOf(e, row, pageNo), e.symbology, style);
+            }
             break;
         }
     }

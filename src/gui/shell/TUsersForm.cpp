@@ -24,6 +24,11 @@ TUsersForm::TUsersForm(TDataFormSQL &data, QWidget *parent)
             emit editRequested(*user, checkedPages());
     });
     connect(m_ui->DelBtn, &QPushButton::clicked, this, &TUsersForm::DelBtnClick);
+    connect(m_ui->PrintPassBtn, &QPushButton::clicked, this, [this] {
+        // A damaged stored password gives no barcode.
+        if (const auto user = currentUser(); user && user->passwordReadable)
+            emit printPasswordRequested(user->password);
+    });
     connect(m_ui->CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -125,6 +130,7 @@ void TUsersForm::showUser(int row)
     const bool valid = row >= 0 && row < m_users.size();
     m_ui->EditBtn->setEnabled(valid);
     m_ui->DelBtn->setEnabled(valid);
+    m_ui->PrintPassBtn->setEnabled(valid);
     if (!valid) {
         m_ui->ANameLB->clear();
         m_ui->KindView->clear();

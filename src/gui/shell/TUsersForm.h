@@ -38,6 +38,8 @@ public:
 signals:
     void addRequested(const QVector<bool> &rights);
     void editRequested(const Users::User &user, const QVector<bool> &rights);
+    // "Print the password as a barcode": the selected user's decoded password.
+    void printPasswordRequested(const QString &password);
 
 protected:
     void showEvent(QShowEvent *event) override;

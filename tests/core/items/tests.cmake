@@ -5,3 +5,4 @@ qarvel_add_test(NAME tst_itemimport LABEL items SOURCES ${CMAKE_CURRENT_LIST_DIR
 target_link_libraries(tst_itemimport PRIVATE qarvel_admin_lib)
 qarvel_add_test(NAME tst_serialnumbers LABEL items SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_serialnumbers.cpp)
 qarvel_add_test(NAME tst_openingstock LABEL items SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_openingstock.cpp)
+qarvel_add_test(NAME tst_labels LABEL items SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_labels.cpp)

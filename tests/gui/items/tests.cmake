@@ -9,3 +9,5 @@ qarvel_add_test(NAME tst_serialforms LABEL items SOURCES ${CMAKE_CURRENT_LIST_DI
 set_property(TEST tst_serialforms APPEND PROPERTY ENVIRONMENT QARVEL_MSGBOX_AUTOANSWER=1)
 qarvel_add_test(NAME tst_documentserials LABEL items SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_documentserials.cpp GUI)
 set_property(TEST tst_documentserials APPEND PROPERTY ENVIRONMENT QARVEL_MSGBOX_AUTOANSWER=1)
+qarvel_add_test(NAME tst_barform LABEL items SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_barform.cpp ${CMAKE_CURRENT_LIST_DIR}/../shell/UsersSupport.h GUI)
+set_property(TEST tst_barform APPEND PROPERTY ENVIRONMENT QARVEL_MSGBOX_AUTOANSWER=1)

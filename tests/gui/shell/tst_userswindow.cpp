@@ -271,7 +271,7 @@ void TestUsersWindow::usersListAndRights()
     QCOMPARE(child<QLineEdit>(users, "KindView")->text(), QStringLiteral("عادي"));
     QCOMPARE(child<QLineEdit>(users, "TabShowView")->text(), QStringLiteral("Buttons"));
 
-    QVERIFY(!child<QPushButton>(users, "PrintPassBtn")->isEnabled());
+    QVERIFY(child<QPushButton>(users, "PrintPassBtn")->isEnabled());
 }
 
 void TestUsersWindow::tickingAPageWritesTheRightsString()
