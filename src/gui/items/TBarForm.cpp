@@ -1,6 +1,7 @@
 #include "TBarForm.h"
 
 #include "PrintOutput.h"
+#include "ZintBarcode.h"
 #include "data/AppDir.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
@@ -60,6 +61,9 @@ TBarForm::TBarForm(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("TBarForm"));
+    // The labels need the real symbols, not the stand-in frame.
+    if (!dynamic_cast<const ZintBarcode *>(&BarcodePainter::current()))
+        installZintBarcodes();
     build();
     retranslate();
 }
@@ -254,8 +258,11 @@ void TBarForm::retranslate()
 
 void TBarForm::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        // The language choice follows the interface language.
+        m_LangCB->setCurrentIndex(appState().IsArabic ? 0 : 1);
+    }
     QDialog::changeEvent(event);
 }
 

@@ -45,6 +45,7 @@ private slots:
     void weightDigitsAndTheLimit();
     void designPanelWritesTheFile();
     void printRoutes();
+    void languageChoiceFollowsTheInterface();
     void barcodeButtonOfTheCodesPage();
     void passwordAsBarcode();
 
@@ -229,6 +230,23 @@ void TestBarForm::printRoutes()
     QCOMPARE(MsgBox::shownTexts().size(), 1);
     QVERIFY(MsgBox::shownTexts().first().contains(
         QStringLiteral("\"No Such Printer\" is not installed")));
+}
+
+void TestBarForm::languageChoiceFollowsTheInterface()
+{
+    TBarForm form;
+    form.setSettingsPath(settingsFile());
+    form.showForPassword(QStringLiteral("x1"));
+    auto *language = child<QComboBox>(&form, "LangCB");
+    appState().IsArabic = true;
+    QEvent change(QEvent::LanguageChange);
+    QApplication::sendEvent(&form, &change);
+    QCOMPARE(language->currentIndex(), 0);
+    form.close();
+    QCOMPARE(fileLines(settingsFile()).at(12), QStringLiteral("0"));
+    appState().IsArabic = false;
+    QApplication::sendEvent(&form, &change);
+    QCOMPARE(language->currentIndex(), 1);
 }
 
 void TestBarForm::barcodeButtonOfTheCodesPage()
