@@ -3,6 +3,7 @@
 #include "ui_TOptForm.h"
 
 #include "accounts/TMoneyForm.h"
+#include "print/TDesForm.h"
 #include "pos/CustomerDisplay.h"
 #include "shell/GridLayoutStore.h"
 #include "shell/PickDialogs.h"
@@ -48,6 +49,15 @@ TOptForm::TOptForm(QWidget *parent)
     connect(m_ui->BackBtn, &QPushButton::clicked, this, &TOptForm::BackBtnClick);
     connect(m_ui->ChangeDbBtn, &QPushButton::clicked, this, &TOptForm::dbOptionsRequested);
     connect(m_ui->MaintainBtn, &QPushButton::clicked, this, &TOptForm::maintainRequested);
+    m_ui->DesignBtn->setEnabled(true);
+    connect(m_ui->DesignBtn, &QPushButton::clicked, this, [this] {
+        // A fresh window each time shows the design as it stands now.
+        auto *design = new TDesForm(parentWidget() ? parentWidget() : this);
+        design->setAttribute(Qt::WA_DeleteOnClose);
+        design->show();
+        design->raise();
+        design->activateWindow();
+    });
     m_ui->MoneyBtn->setEnabled(true);
     connect(m_ui->MoneyBtn, &QPushButton::clicked, this, [this] { openMoneyForm(this); });
     connect(m_ui->ChangeDisplayBtn, &QPushButton::clicked, this, [this] {

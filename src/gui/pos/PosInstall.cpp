@@ -1,4 +1,6 @@
 #include "PosInstall.h"
+#include <QAction>
+#include "shell/StoreActions.h"
 
 #include "CustomerDisplay.h"
 #include "PosPage.h"
@@ -67,6 +69,15 @@ void installPosPage(TStoreForm &window)
 
     auto *lcd = new TCusomerLCDForm(window.data(), &window);
     lcd->hide();
+
+    // Ctrl+P on the sale screen prints the bill.
+    if (QAction *print = window.actions().action(QStringLiteral("PrintBillAction"))) {
+        QObject::connect(print, &QAction::triggered, pos, [&window, pos] {
+            if (window.currentPage() == StorePages::POS && pos->isVisible())
+                pos->PrintBillActionExecute();
+        });
+        window.actions().markReady(print);
+    }
 
     QObject::connect(&window, &TStoreForm::optionsApplied, display, [display, lcd] {
         display->configure(CustomerDisplay::configFromOptions());

@@ -8,6 +8,7 @@
 #include "data/TDataFormSQL.h"
 #include "documents/Documents.h"
 #include "pos/PosSale.h"
+#include "print/SalePrinting.h"
 #include "shell/AppState.h"
 #include "shell/Guard.h"
 #include "shell/LanguageManager.h"
@@ -569,9 +570,10 @@ void PosPage::InvDelItemBtn1Click()
 
 void PosPage::PrintBillActionExecute()
 {
-    // The bill itself is printed by the common bill printing once the
-    // invoice layout is in place; the customer display and the state of
-    // the page follow here.
+    // The bill goes straight to the document printer (or the preview when
+    // the option asks for it); then the display greets the next customer.
+    if (m_sale->currentSale() > 0)
+        SalePrinting::PrintSale(this, m_window.data(), DocKind::Sale, m_sale->currentSale(), true);
     m_display.SendLineToDisplay(QStringLiteral("Next Customer"));
     if (pointOfSaleUser()) {
         // The printed sale can no longer be extended from this page.

@@ -13,7 +13,9 @@
 #include "data/TDataFormSQL.h"
 #include "data/TDbOptionsForm.h"
 #include "data/TOptForm.h"
+#include "InvoicePrinting.h"
 #include "shell/AppState.h"
+#include "shell/Companies.h"
 #include "shell/Options.h"
 
 #include <QAction>
@@ -77,7 +79,19 @@ bool TStoreForm::LoadOptions()
     m_appearance->load();
     m_optForm->fromOptions();
     applyOptions();
+    loadPrintDesign();
     return true;
+}
+
+void TStoreForm::loadPrintDesign()
+{
+    // The print design follows the options and the open company's names.
+    const Company *company = Companies::byPrefix(appState().DataPrefix);
+    const Company::Header header = Companies::header(company ? company->number : 1);
+    const PrintDesignApply::Outcome out =
+        InvoicePrinting::instance().loadAndApply(options(), header.nameEn, header.nameAr);
+    if (!out.ok)
+        MsgBox::error(this, out.error);
 }
 
 void TStoreForm::applyOptions()
@@ -115,6 +129,7 @@ bool TStoreForm::SaveOptions()
 
     GridLayoutStore::saveAll();
     m_appearance->savePanelWidths();
+    InvoicePrinting::instance().save(options());
     const Options::Result result = options().SaveOptions(m_data);
     if (!result.ok) {
         MsgBox::error(this, result.message);

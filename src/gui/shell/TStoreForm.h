@@ -131,6 +131,8 @@ public:
     // -- options (StoreOptions.cpp)
     // Loads the options of the open year database and applies them.
     bool LoadOptions();
+    // The invoice print design from the options in memory.
+    void loadPrintDesign();
     // Writes dbOptions.txt and saves the options into the open database.
     bool SaveOptions();
     // Applies the options in memory to the window (bars, grids, pages).
