@@ -363,6 +363,7 @@ void TBarForm::showForItem(const QString &code, const QString &lowerText)
 {
     m_showCode = true;
     m_itemMode = true;
+    m_BarEd->setEchoMode(QLineEdit::Normal);
     m_BarEd->setVisible(false);
     m_barLabel->setVisible(false);
     m_LangCB->setVisible(false);
@@ -377,6 +378,8 @@ void TBarForm::showForPassword(const QString &password)
 {
     m_showCode = false;
     m_itemMode = false;
+    // The password is printed in bars only, never shown in clear.
+    m_BarEd->setEchoMode(QLineEdit::Password);
     m_BarEd->setVisible(true);
     m_barLabel->setVisible(true);
     m_LangCB->setVisible(false);

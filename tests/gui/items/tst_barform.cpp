@@ -323,6 +323,7 @@ void TestBarForm::passwordAsBarcode()
     QVERIFY(!form->isItemMode());
     QCOMPARE(form->content().data, QStringLiteral("C7pass"));
     QVERIFY(!form->content().showCode);
+    QCOMPARE(child<QLineEdit>(form, "BarEd")->echoMode(), QLineEdit::Password);
     QVERIFY(!child<QComboBox>(form, "LangCB")->isVisible());
     form->close();
 }
