@@ -15,6 +15,7 @@
 #include "accounts/NamesPage.h"
 #include "documents/DocumentsInstall.h"
 #include "items/CataloguePage.h"
+#include "items/LabelInstall.h"
 #include "items/StockInstall.h"
 #include "accounts/TMoneyForm.h"
 #include "shell/AppState.h"
@@ -73,6 +74,7 @@ TStoreForm::TStoreForm(TDataFormSQL &data, QWidget *parent)
     installPosPage(*this);
     installCataloguePage(*this);
     installStockPage(*this); // puts its button onto the codes page
+    installBarcodeLabels(*this);
     installDocumentsPage(*this);
     installAddressBookPage(*this);
     installMoneyForm(*this);
