@@ -3,6 +3,7 @@
 #include "TNewNameForm.h"
 #include "accounts/AddressBook.h"
 #include "data/TDataFormSQL.h"
+#include "print/GridPrinting.h"
 #include "shell/Guard.h"
 #include "shell/KeyboardLayout.h"
 #include "shell/MsgBox.h"
@@ -97,6 +98,9 @@ NamesPage::NamesPage(TDataFormSQL &data, QWidget *parent)
     connect(m_new, &QPushButton::clicked, this, &NamesPage::NewNameBtnClick);
     connect(m_edit, &QPushButton::clicked, this, &NamesPage::EditNameBtnClick);
     connect(m_delete, &QPushButton::clicked, this, &NamesPage::DelNameBtnClick);
+    GridPrinting::connectPrint(m_print, [this] { return m_grid; }, true, false,
+                               GridPrinting::Texts::namesAccounts);
+    GridPrinting::connectCopy(m_excel, [this] { return m_grid; });
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] {
         if (m_edit->isEnabled())
             EditNameBtnClick();
@@ -215,9 +219,8 @@ void NamesPage::NamesIdEdChange()
     const bool has = !m_idEdit->text().isEmpty();
     m_edit->setEnabled(has);
     m_delete->setEnabled(has);
-    // Printing and export of the table come with the report printing; the
-    // vouchers and cheques with their own windows.
-    for (QPushButton *b : {m_print, m_excel, m_pay, m_credit, m_cheque})
+    // The vouchers and cheques come with their own windows.
+    for (QPushButton *b : {m_pay, m_credit, m_cheque})
         b->setEnabled(false);
 }
 

@@ -9,6 +9,7 @@
 #include "accounts/Money.h"
 #include "data/TDataFormSQL.h"
 #include "items/TGetItemForm.h"
+#include "print/GridPrinting.h"
 #include "shell/KeyboardLayout.h"
 #include "shell/Options.h"
 #include "shell/PageAppearance.h"
@@ -256,6 +257,7 @@ QWidget *DocumentsPage::buildLines()
     buttons->addStretch();
     layout->addLayout(buttons);
 
+    GridPrinting::connectCopy(m_toExcel, [this] { return activeView(); });
     connect(m_delItem, &QPushButton::clicked, this, &DocumentsPage::InvDelItemBtnClick);
     connect(m_moveItem, &QPushButton::clicked, this, &DocumentsPage::MoveItemBtnClick);
     connect(m_newCode, &QPushButton::clicked, this, &DocumentsPage::InvAddNewItemBtnClick);
@@ -528,8 +530,9 @@ void DocumentsPage::updateButtons()
     m_changeCash->setEnabled(row && !row->CashOnly);
     // Vouchers, cheques, printing and the spreadsheet come with their own
     // windows.
-    for (QPushButton *b : {m_pay, m_credit, m_cheque, m_print, m_toExcel})
+    for (QPushButton *b : {m_pay, m_credit, m_cheque, m_print})
         b->setEnabled(false);
+    m_toExcel->setEnabled(row);
     m_cost->setEnabled(row);
     m_newCode->setEnabled(m_window.findChild<QWidget *>(QStringLiteral("CataloguePage"))
                           != nullptr);

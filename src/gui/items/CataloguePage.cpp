@@ -5,6 +5,7 @@
 #include "data/TDataFormSQL.h"
 #include "items/Catalogue.h"
 #include "items/ItemImport.h"
+#include "print/GridPrinting.h"
 #include "shell/AppState.h"
 #include "shell/Guard.h"
 #include "shell/KeyboardLayout.h"
@@ -145,6 +146,10 @@ QWidget *CataloguePage::buildCodesTab()
     for (QPushButton *b : {m_add, m_edit, m_delete, m_print, m_excel})
         bottom->addWidget(b);
     layout->addLayout(bottom);
+    GridPrinting::connectPrint(m_print, [this] { return m_grid; }, true, false,
+                               GridPrinting::Texts::itemCodes,
+                               [this] { return GridPrinting::Texts::count() + m_count->text(); });
+    GridPrinting::connectCopy(m_excel, [this] { return m_grid; });
 
     connect(m_find, &QLineEdit::textChanged, m_model, &CatalogueModel::setFilterText);
     connect(m_viewPrice, &QCheckBox::clicked, this, &CataloguePage::R1ChkClick);
@@ -305,9 +310,6 @@ void CataloguePage::updateButtons()
     m_searchPanel->setEnabled(m_model->totalCount() > 0 || !m_model->filterText().isEmpty());
     m_edit->setEnabled(hasItem);
     m_delete->setEnabled(hasItem);
-    // Printing and export of the table come with the report printing.
-    m_print->setEnabled(false);
-    m_excel->setEnabled(false);
     for (QToolButton *b : m_nav)
         b->setEnabled(m_model->rowCount() > 0);
     if (m_pages->currentWidget() == m_cardTab)

@@ -4,6 +4,7 @@
 #include "accounts/Money.h"
 #include "data/TDataFormSQL.h"
 #include "items/OpeningStock.h"
+#include "print/GridPrinting.h"
 #include "shell/ChangeGuard.h"
 #include "shell/Guard.h"
 #include "shell/KeyboardLayout.h"
@@ -79,9 +80,12 @@ OpeningStockPage::OpeningStockPage(TDataFormSQL &data, QWidget *parent)
     m_sum = button(this, "SumFGoodBtn");
     m_print = button(this, "PrintFGoodBtn");
     m_excel = button(this, "ToExcelFGoodBtn");
-    // Printing and export of the grid come with the report printing.
-    m_print->setEnabled(false);
-    m_excel->setEnabled(false);
+    GridPrinting::connectPrint(m_print, [this] { return m_grid; }, true, false,
+                               GridPrinting::Texts::beginningInventory,
+                               [this] {
+                                   return GridPrinting::Texts::totalAmount() + m_total->text();
+                               });
+    GridPrinting::connectCopy(m_excel, [this] { return m_grid; });
     for (QPushButton *b : {m_import, m_empty, m_delete, m_sum, m_print, m_excel})
         bottom->addWidget(b);
     bottom->addStretch();

@@ -3,6 +3,7 @@
 #include "StockModel.h"
 #include "accounts/Money.h"
 #include "data/TDataFormSQL.h"
+#include "print/GridPrinting.h"
 #include "shell/AppState.h"
 #include "shell/MsgBox.h"
 
@@ -74,8 +75,11 @@ StockPage::StockPage(TDataFormSQL &data, QWidget *parent)
     auto *bottom = new QHBoxLayout;
     m_print = new QPushButton(this);
     m_print->setObjectName(QStringLiteral("PrintStoreBtn"));
-    // Printing of the list comes with the report printing.
-    m_print->setEnabled(false);
+    GridPrinting::connectPrint(m_print, [this] { return m_grid; }, true, false,
+                               GridPrinting::Texts::stock,
+                               [this] {
+                                   return GridPrinting::Texts::totalAmount() + m_total->text();
+                               });
     m_totalLabel = new QLabel(this);
     m_totalLabel->setObjectName(QStringLiteral("TotalAmountStoreLB"));
     m_total = new QLineEdit(this);

@@ -4,23 +4,14 @@
 #include "PrintOutput.h"
 #include "accounts/CurrencyOptions.h"
 #include "shell/AppState.h"
-#include "shell/FileDialogs.h"
 #include "shell/MsgBox.h"
 #include "shell/Options.h"
 
 #include <QCoreApplication>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 
 namespace SalePrinting {
 
 namespace {
-
-PrinterHook &hook()
-{
-    static PrinterHook h;
-    return h;
-}
 
 QString tr(const char *text)
 {
@@ -29,32 +20,10 @@ QString tr(const char *text)
 
 Outcome throughDialog(QWidget *parent, const Print::Report &report, bool preview)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(report.title);
-    PrintOutput::applyPageSetup(report, printer);
-    if (hook())
-        hook()(printer, preview);
-    if (preview) {
-        if (!hook()) {
-            QPrintPreviewDialog dialog(&printer, parent);
-            dialog.setWindowTitle(report.title);
-            QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                             [&report](QPrinter *p) { PrintOutput::paint(report, *p); });
-            dialog.exec();
-        }
-        return Outcome::Previewed;
-    }
-    if (!FileDialogs::print(parent, &printer))
-        return Outcome::Cancelled;
-    return PrintOutput::paint(report, printer) > 0 ? Outcome::Printed : Outcome::NotPrinted;
+    return ReportPrinting::throughDialog(parent, report, preview);
 }
 
 } // namespace
-
-void setPrinterHook(PrinterHook h)
-{
-    hook() = std::move(h);
-}
 
 Outcome PrintSale(QWidget *parent, TDataFormSQL &data, DocKind kind, int invId,
                   bool pointOfSalePage)

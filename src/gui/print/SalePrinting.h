@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PrintSale.h"
+#include "ReportPrinting.h"
 
 #include <functional>
 
@@ -13,7 +14,7 @@ class TDataFormSQL;
 // of InvoicePrinting.
 namespace SalePrinting {
 
-enum class Outcome { Printed, Previewed, Cancelled, NotPrinted };
+using Outcome = ReportPrinting::Outcome;
 
 // The preview option shows a preview; on the point-of-sale page the print
 // goes straight to the document printer (nothing, with a notice, when that
@@ -26,7 +27,10 @@ Outcome PrintSale(QWidget *parent, TDataFormSQL &data, DocKind kind, int invId,
 // Test seam: called with the printer set up for each report that goes to
 // the preview or the print dialog (the print dialog itself is
 // FileDialogs::print). While a hook is set the preview is not shown.
-using PrinterHook = std::function<void(QPrinter &printer, bool preview)>;
-void setPrinterHook(PrinterHook hook);
+using PrinterHook = ReportPrinting::PrinterHook;
+inline void setPrinterHook(PrinterHook hook)
+{
+    ReportPrinting::setPrinterHook(std::move(hook));
+}
 
 } // namespace SalePrinting

@@ -6,5 +6,7 @@ qarvel_add_test(NAME tst_printdesign LABEL reports SOURCES ${CMAKE_CURRENT_LIST_
 target_link_libraries(tst_printdesign PRIVATE qarvel_print)
 qarvel_add_test(NAME tst_printrender LABEL reports SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_printrender.cpp)
 target_link_libraries(tst_printrender PRIVATE qarvel_print)
+qarvel_add_test(NAME tst_gridreport LABEL reports SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_gridreport.cpp)
+target_link_libraries(tst_gridreport PRIVATE qarvel_print)
 qarvel_add_test(NAME tst_labelsheet LABEL reports SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_labelsheet.cpp)
 target_link_libraries(tst_labelsheet PRIVATE qarvel_print)
