@@ -49,6 +49,11 @@ if [[ -x "$BIN/bench_catalogue" ]]; then
     QT_QPA_PLATFORM=offscreen "$BIN/bench_catalogue" --data "$WORK" --db "$DB" | grep '^ROW' >>"$ROWS" || say "bench_catalogue failed"
 fi
 
+if [[ -x "$BIN/bench_stockpage" ]]; then
+    say "stock page and opening-stock grid"
+    QT_QPA_PLATFORM=offscreen "$BIN/bench_stockpage" --data "$WORK" --db "$DB" | grep '^ROW' >>"$ROWS" || say "bench_stockpage failed"
+fi
+
 if [[ -n "${QARVEL_BENCH_PG:-}" ]]; then
     # A PostgreSQL year database with the catalogue of the scale and a
     # smaller history (generating millions of lines over the network would
