@@ -146,10 +146,15 @@ QWidget *CataloguePage::buildCodesTab()
     for (QPushButton *b : {m_add, m_edit, m_delete, m_print, m_excel})
         bottom->addWidget(b);
     layout->addLayout(bottom);
-    GridPrinting::connectPrint(m_print, [this] { return m_grid; }, true, false,
+    // Rows still being read in chunks print and copy too.
+    const GridPrinting::GridOf wholeGrid = [this] {
+        m_model->finishLoading();
+        return m_grid;
+    };
+    GridPrinting::connectPrint(m_print, wholeGrid, true, false,
                                GridPrinting::Texts::itemCodes,
                                [this] { return GridPrinting::Texts::count() + m_count->text(); });
-    GridPrinting::connectCopy(m_excel, [this] { return m_grid; });
+    GridPrinting::connectCopy(m_excel, wholeGrid);
 
     connect(m_find, &QLineEdit::textChanged, m_model, &CatalogueModel::setFilterText);
     connect(m_viewPrice, &QCheckBox::clicked, this, &CataloguePage::R1ChkClick);

@@ -80,12 +80,17 @@ OpeningStockPage::OpeningStockPage(TDataFormSQL &data, QWidget *parent)
     m_sum = button(this, "SumFGoodBtn");
     m_print = button(this, "PrintFGoodBtn");
     m_excel = button(this, "ToExcelFGoodBtn");
-    GridPrinting::connectPrint(m_print, [this] { return m_grid; }, true, false,
+    // Rows still being read in chunks print and copy too.
+    const GridPrinting::GridOf wholeGrid = [this] {
+        m_model->finishLoading();
+        return m_grid;
+    };
+    GridPrinting::connectPrint(m_print, wholeGrid, true, false,
                                GridPrinting::Texts::beginningInventory,
                                [this] {
                                    return GridPrinting::Texts::totalAmount() + m_total->text();
                                });
-    GridPrinting::connectCopy(m_excel, [this] { return m_grid; });
+    GridPrinting::connectCopy(m_excel, wholeGrid);
     for (QPushButton *b : {m_import, m_empty, m_delete, m_sum, m_print, m_excel})
         bottom->addWidget(b);
     bottom->addStretch();

@@ -75,7 +75,12 @@ StockPage::StockPage(TDataFormSQL &data, QWidget *parent)
     auto *bottom = new QHBoxLayout;
     m_print = new QPushButton(this);
     m_print->setObjectName(QStringLiteral("PrintStoreBtn"));
-    GridPrinting::connectPrint(m_print, [this] { return m_grid; }, true, false,
+    // Rows still being read in chunks print and copy too.
+    const GridPrinting::GridOf wholeGrid = [this] {
+        m_model->finishLoading();
+        return m_grid;
+    };
+    GridPrinting::connectPrint(m_print, wholeGrid, true, false,
                                GridPrinting::Texts::stock,
                                [this] {
                                    return GridPrinting::Texts::totalAmount() + m_total->text();

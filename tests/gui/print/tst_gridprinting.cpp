@@ -7,6 +7,7 @@
 #include "TestDb.h"
 
 #include "items/Catalogue.h"
+#include "items/CatalogueModel.h"
 #include "items/CataloguePage.h"
 #include "shell/AppState.h"
 #include "shell/FileDialogs.h"
@@ -225,6 +226,11 @@ void TstGridPrinting::pageButtonReachesThePrintDialog()
     CataloguePage page(year.data());
     page.show();
     page.enterPage();
+    // Still reading the list: the print waits for every row.
+    page.model()->setChunkSize(1);
+    page.model()->reload();
+    QVERIFY(page.model()->isLoading());
+    QCOMPARE(page.model()->rowCount(), 1);
     auto *print = page.findChild<QPushButton *>(QStringLiteral("PrintItemBtn"));
     QVERIFY(print->isEnabled());
     QVERIFY(page.findChild<QPushButton *>(QStringLiteral("ToExcelItemBtn"))->isEnabled());
