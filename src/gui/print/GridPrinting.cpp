@@ -132,9 +132,8 @@ bool SaveGrdToFile(QTableView *grid)
         table = tableOf(grid);
     }
     QString error;
-    const bool ok = asCsv
-        ? GridExport::writeCsv(table, name, &error)
-        : GridExport::writeXlsx(table, name, grid->window()->windowTitle(), &error);
+    const bool ok = asCsv ? GridExport::writeCsv(table, name, &error)
+                          : GridExport::writeXlsx(table, name, QString(), &error);
     if (!ok)
         MsgBox::error(grid, error);
     return ok;

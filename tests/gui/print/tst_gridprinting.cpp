@@ -3,8 +3,8 @@
 // button on its way to the print dialog.
 
 #include "GridExport.h"
-#include "print/GridPrinting.h"
 #include "TestDb.h"
+#include "print/GridPrinting.h"
 
 #include "items/Catalogue.h"
 #include "items/CatalogueModel.h"
