@@ -3,6 +3,8 @@
 #include "PrintOutput.h"
 #include "shell/FileDialogs.h"
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -37,6 +39,13 @@ Outcome throughDialog(QWidget *parent, const Print::Report &report, bool preview
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(report.title);
     PrintOutput::applyPageSetup(report, printer);
+    if (report.page.width > report.page.height && !report.page.fitToContent) {
+        // Across the paper, also as the printer's own orientation.
+        const QPageSize size(QSizeF(report.page.height, report.page.width), QPageSize::Millimeter,
+                             QString(), QPageSize::FuzzyMatch);
+        printer.setPageLayout(QPageLayout(size, QPageLayout::Landscape, QMarginsF(0, 0, 0, 0),
+                                          QPageLayout::Millimeter));
+    }
     if (hook())
         hook()(printer, preview);
     if (preview) {

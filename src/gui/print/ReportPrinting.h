@@ -13,6 +13,7 @@ namespace ReportPrinting {
 
 enum class Outcome { Printed, Previewed, Cancelled, NotPrinted };
 
+// A page wider than tall is handed to the printer as a landscape page.
 Outcome throughDialog(QWidget *parent, const Print::Report &report, bool preview);
 
 // Test seam: called with the printer set up for each report that goes to

@@ -117,6 +117,7 @@ private slots:
     void copyPutsTheGridOnTheClipboard();
     void saveWritesSpreadsheetFiles();
     void pageButtonReachesThePrintDialog();
+    void acrossThePaperIsLandscape();
 };
 
 void TstGridPrinting::tableIsTheGridAsShown()
@@ -257,6 +258,29 @@ void TstGridPrinting::pageButtonReachesThePrintDialog()
     QTest::mouseClick(print, Qt::LeftButton);
     QCOMPARE(previews, QList<bool>({false, true}));
     QCOMPARE(FileDialogs::askedCaptions().size(), 1);
+}
+
+void TstGridPrinting::acrossThePaperIsLandscape()
+{
+    QTableView view;
+    view.setModel(smallModel(&view));
+    QList<QPageLayout> layouts;
+    ReportPrinting::setPrinterHook([&](QPrinter &p, bool) { layouts << p.pageLayout(); });
+    for (bool portrait : {true, false}) {
+        FileDialogs::queuePrintAnswer(false);
+        QCOMPARE(TPrintGrdForm::printGrd(&view, portrait, true, false, QString(),
+                                         QStringLiteral("Salaries ")),
+                 ReportPrinting::Outcome::Cancelled);
+    }
+    QCOMPARE(layouts.size(), 2);
+    QCOMPARE(layouts[0].orientation(), QPageLayout::Portrait);
+    QCOMPARE(layouts[1].orientation(), QPageLayout::Landscape);
+    QCOMPARE(layouts[1].pageSize().id(), QPageSize::A4);
+    const QSizeF paper = layouts[1].fullRect(QPageLayout::Millimeter).size();
+    QVERIFY(qAbs(paper.width() - 297) < 0.5 && qAbs(paper.height() - 210) < 0.5);
+    const Print::Report &r = ReportPrinting::lastReport();
+    QCOMPARE(r.page.width, 297.0);
+    QVERIFY(r.detail.find(QStringLiteral("RowRule")));
 }
 
 QTEST_MAIN(TstGridPrinting)
