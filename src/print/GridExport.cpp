@@ -10,13 +10,6 @@ using namespace Print;
 
 namespace {
 
-class GridExportTr
-{
-    Q_DECLARE_TR_FUNCTIONS(GridExport)
-public:
-    static QString t(const char *text) { return tr(text); }
-};
-
 QList<int> columnsOf(const GridTable &table, GridExport::Columns which)
 {
     QList<int> out;
@@ -149,8 +142,8 @@ bool writeCsv(const GridTable &table, const QString &fileName, QString *error)
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(toCsv(table)) < 0 || !file.commit()) {
         if (error)
-            *error =
-                GridExportTr::t("Cannot write the file %1: %2").arg(fileName, file.errorString());
+            *error = QCoreApplication::translate("GridExport", "Cannot write the file %1: %2")
+                         .arg(fileName, file.errorString());
         return false;
     }
     return true;
@@ -161,13 +154,15 @@ bool writeXlsx(const GridTable &table, const QString &fileName, const QString &s
 {
     auto failed = [&](const QString &why) {
         if (error)
-            *error = GridExportTr::t("Cannot write the file %1: %2").arg(fileName, why);
+            *error = QCoreApplication::translate("GridExport", "Cannot write the file %1: %2")
+                         .arg(fileName, why);
         return false;
     };
     const QByteArray path = QFile::encodeName(fileName);
     lxw_workbook *book = workbook_new(path.constData());
     if (!book)
-        return failed(GridExportTr::t("the workbook could not be created"));
+        return failed(
+            QCoreApplication::translate("GridExport", "the workbook could not be created"));
     // Sheet names are at most 31 characters and exclude a few symbols.
     QString name = sheetName.trimmed();
     for (const QChar bad : {u'[', u']', u':', u'*', u'?', u'/', u'\\'})

@@ -17,11 +17,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("GridPrinting", text);
-}
-
 // No screen updates while the grid's rows are read.
 class FrozenGrid
 {
@@ -116,10 +111,11 @@ bool SaveGrdToFile(QTableView *grid)
 {
     if (!grid)
         return false;
-    const QString xlsx = tr("Excel workbook (*.xlsx)");
-    const QString csv = tr("CSV, comma-separated (*.csv)");
-    QString name = FileDialogs::saveFileName(grid, tr("Save as Spreadsheet"), QString(),
-                                             xlsx + QStringLiteral(";;") + csv);
+    const QString xlsx = QCoreApplication::translate("GridPrinting", "Excel workbook (*.xlsx)");
+    const QString csv = QCoreApplication::translate("GridPrinting", "CSV, comma-separated (*.csv)");
+    QString name = FileDialogs::saveFileName(
+        grid, QCoreApplication::translate("GridPrinting", "Save as Spreadsheet"), QString(),
+        xlsx + QStringLiteral(";;") + csv);
     if (name.isEmpty())
         return false;
     const QString suffix = QFileInfo(name).suffix().toLower();
@@ -142,7 +138,8 @@ bool SaveGrdToFile(QTableView *grid)
 namespace {
 void addSaveAction(QAbstractButton *button, const GridOf &grid)
 {
-    auto *save = new QAction(tr("Save as Spreadsheet..."), button);
+    auto *save =
+        new QAction(QCoreApplication::translate("GridPrinting", "Save as Spreadsheet..."), button);
     save->setObjectName(button->objectName() + QStringLiteral("SaveAct"));
     QObject::connect(save, &QAction::triggered, button, [grid] {
         if (QTableView *view = grid())
@@ -178,27 +175,27 @@ void connectCopy(QAbstractButton *button, GridOf grid, const QString &extraLine)
 namespace Texts {
 QString itemCodes()
 {
-    return tr("Item Codes ");
+    return QCoreApplication::translate("GridPrinting", "Item Codes ");
 }
 QString count()
 {
-    return tr("Count ");
+    return QCoreApplication::translate("GridPrinting", "Count ");
 }
 QString stock()
 {
-    return tr("Stock ");
+    return QCoreApplication::translate("GridPrinting", "Stock ");
 }
 QString beginningInventory()
 {
-    return tr("Beginning Inventory     ");
+    return QCoreApplication::translate("GridPrinting", "Beginning Inventory     ");
 }
 QString totalAmount()
 {
-    return tr("Total Amount ");
+    return QCoreApplication::translate("GridPrinting", "Total Amount ");
 }
 QString namesAccounts()
 {
-    return tr("Names / Accounts ");
+    return QCoreApplication::translate("GridPrinting", "Names / Accounts ");
 }
 } // namespace Texts
 
@@ -241,7 +238,8 @@ void CopyGrdToExcel(QTableView *grid, const QString &extraLine)
         text = GridExport::toTsv(GridPrinting::tableOf(grid), GridExport::Columns::All);
     }
     QGuiApplication::clipboard()->setText(text);
-    QString message = tr("Gride is now in clipboard; Paste it in Excel");
+    QString message =
+        QCoreApplication::translate("GridPrinting", "Gride is now in clipboard; Paste it in Excel");
     if (!extraLine.isEmpty())
         message += QStringLiteral("\r\n") + extraLine;
     MsgBox::information(grid, message);
