@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -136,17 +137,40 @@ bool SaveGrdToFile(QTableView *grid)
 }
 
 namespace {
+QString saveText()
+{
+    return QCoreApplication::translate("GridPrinting", "Save as Spreadsheet...");
+}
+
+// The action of a button's context menu, renamed with the interface language.
+class SaveAction : public QAction
+{
+public:
+    SaveAction(QAbstractButton *button, GridOf grid)
+        : QAction(saveText(), button)
+    {
+        setObjectName(button->objectName() + QStringLiteral("SaveAct"));
+        connect(this, &QAction::triggered, this, [grid] {
+            if (QTableView *view = grid())
+                SaveGrdToFile(view);
+        });
+        button->installEventFilter(this);
+        button->addAction(this);
+        button->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            setText(saveText());
+        return QAction::eventFilter(watched, event);
+    }
+};
+
 void addSaveAction(QAbstractButton *button, const GridOf &grid)
 {
-    auto *save =
-        new QAction(QCoreApplication::translate("GridPrinting", "Save as Spreadsheet..."), button);
-    save->setObjectName(button->objectName() + QStringLiteral("SaveAct"));
-    QObject::connect(save, &QAction::triggered, button, [grid] {
-        if (QTableView *view = grid())
-            SaveGrdToFile(view);
-    });
-    button->addAction(save);
-    button->setContextMenuPolicy(Qt::ActionsContextMenu);
+    new SaveAction(button, grid);
 }
 } // namespace
 

@@ -14,6 +14,7 @@
 #include "shell/MsgBox.h"
 #include "shell/Options.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -202,6 +203,17 @@ void TstGridPrinting::saveWritesSpreadsheetFiles()
     QFile book(dir.filePath(QStringLiteral("items.xlsx")));
     QVERIFY(book.open(QIODevice::ReadOnly));
     QVERIFY(book.read(2) == "PK");
+    // The copy and print buttons offer the same through their context menu.
+    QPushButton copy;
+    copy.setObjectName(QStringLiteral("CopyBtn"));
+    GridPrinting::connectCopy(&copy, [&view] { return &view; });
+    auto *action = copy.findChild<QAction *>(QStringLiteral("CopyBtnSaveAct"));
+    QVERIFY(action && copy.actions().contains(action));
+    QCOMPARE(copy.contextMenuPolicy(), Qt::ActionsContextMenu);
+    const QString viaMenu = dir.filePath(QStringLiteral("menu.csv"));
+    FileDialogs::queueFileName(viaMenu);
+    action->trigger();
+    QVERIFY(QFile::exists(viaMenu));
     // Cancelled: nothing written, nothing said.
     FileDialogs::queueFileName(QString());
     QVERIFY(!GridPrinting::SaveGrdToFile(&view));
