@@ -94,6 +94,7 @@ DocumentsPage *installDocumentsPage(TStoreForm &window)
         window.actions().markReady(action);
     };
     onPage("ChangeCashAction", &DocumentsPage::ChangeCashDebitBtnClick);
+    onPage("PrintBillAction", &DocumentsPage::PrintSalBtnClick);
     onPage("CopyAction", &DocumentsPage::CopyItemsBtnClick);
     onPage("PastAction", &DocumentsPage::PasteItemsBtnClick);
     onPage("CopyToFileAction", &DocumentsPage::CopyToFileBtnClick);

@@ -1,4 +1,5 @@
 #include "DocumentsPage.h"
+#include "print/SalePrinting.h"
 
 #include "DocumentLineDelegate.h"
 #include "DocumentLinesModel.h"
@@ -15,6 +16,7 @@
 #include "shell/PageAppearance.h"
 #include "shell/TStoreForm.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QEvent>
@@ -257,6 +259,7 @@ QWidget *DocumentsPage::buildLines()
     buttons->addStretch();
     layout->addLayout(buttons);
 
+    connect(m_print, &QPushButton::clicked, this, &DocumentsPage::PrintSalBtnClick);
     GridPrinting::connectCopy(m_toExcel, [this] { return activeView(); });
     connect(m_delItem, &QPushButton::clicked, this, &DocumentsPage::InvDelItemBtnClick);
     connect(m_moveItem, &QPushButton::clicked, this, &DocumentsPage::MoveItemBtnClick);
@@ -530,9 +533,10 @@ void DocumentsPage::updateButtons()
     m_changeCash->setEnabled(row && !row->CashOnly);
     // Vouchers, cheques, printing and the spreadsheet come with their own
     // windows.
-    for (QPushButton *b : {m_pay, m_credit, m_cheque, m_print})
+    for (QPushButton *b : {m_pay, m_credit, m_cheque})
         b->setEnabled(false);
     m_toExcel->setEnabled(row);
+    m_print->setEnabled(row && m_kind != DocKind::Purchase);
     m_cost->setEnabled(row);
     m_newCode->setEnabled(m_window.findChild<QWidget *>(QStringLiteral("CataloguePage"))
                           != nullptr);
@@ -617,4 +621,15 @@ CurrentDocumentLine DocumentsPage::currentLine() const
         out.itemId = l->ItemID;
     }
     return out;
+}
+
+void DocumentsPage::PrintSalBtnClick()
+{
+    const DocumentListRow *row = currentDocument();
+    if (!row || m_kind == DocKind::Purchase)
+        return;
+    // A quantity still being typed is posted before printing.
+    if (QWidget *focus = QApplication::focusWidget(); focus && activeView()->isAncestorOf(focus))
+        activeView()->setFocus();
+    SalePrinting::PrintSale(this, m_window.data(), m_kind, row->InvID, false);
 }

@@ -82,6 +82,8 @@ public:
 
     // -- the item clipboard (the lines of the lines grid)
     void CopyItemsBtnClick();
+    // "Print": the current document with the print design.
+    void PrintSalBtnClick();
     void PasteItemsBtnClick();
     void CopyToFileBtnClick();
     void PasteFromFileBtnClick();

@@ -54,8 +54,12 @@ Outcome PrintSale(QWidget *parent, TDataFormSQL &data, DocKind kind, int invId,
             result = throughDialog(parent, report, false);
             break;
         case PrintSale::Route::DocumentPrinter: {
-            const PrintOutput::Result r = PrintOutput::printOn(
-                report, options().text(QString::fromLatin1(OptKey::PrinterInv)));
+            // A till without a document printer prints no bill, and the
+            // cashier is not stopped by a message for every sale.
+            const QString printer = options().text(QString::fromLatin1(OptKey::PrinterInv));
+            if (printer.trimmed().isEmpty())
+                return Outcome::NotPrinted;
+            const PrintOutput::Result r = PrintOutput::printOn(report, printer);
             if (!r.printed) {
                 MsgBox::warning(parent, r.message);
                 return Outcome::NotPrinted;
