@@ -6,9 +6,11 @@
 #include "OpeningStockSerials.h"
 #include "SerialDisplay.h"
 #include "StockPage.h"
+#include "shell/StoreActions.h"
 #include "shell/StorePages.h"
 #include "shell/TStoreForm.h"
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QEvent>
@@ -124,6 +126,15 @@ StockPages installStockPage(TStoreForm &window)
     pageLayout(page)->addWidget(out.stock);
     StockPage *stock = out.stock;
     window.setPageWork(StorePages::Store, [stock] { stock->enterPage(); });
+    // The print action on the stock page prints the stock list.
+    if (QAction *print = window.actions().action(QStringLiteral("PrintBillAction"))) {
+        QObject::connect(print, &QAction::triggered, stock, [&window, stock] {
+            auto *button = stock->findChild<QPushButton *>(QStringLiteral("PrintStoreBtn"));
+            if (window.currentPage() == StorePages::Store && button && button->isEnabled())
+                button->click();
+        });
+        window.actions().markReady(print);
+    }
 
     // The opening stock is the second tab, after the opening balances.
     QTabWidget *tabs = openingEntriesTabs(window);
