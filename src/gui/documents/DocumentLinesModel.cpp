@@ -1,8 +1,8 @@
 #include "DocumentLinesModel.h"
+#include "shell/TypedNumber.h"
 
 #include "accounts/Money.h"
 
-#include <QLocale>
 
 DocumentLinesModel::DocumentLinesModel(bool products, QObject *parent)
     : QAbstractTableModel(parent)
@@ -113,23 +113,12 @@ QVariant DocumentLinesModel::data(const QModelIndex &index, int role) const
 
 bool DocumentLinesModel::parseNumber(const QString &text, double *value)
 {
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return false;
-    bool ok = false;
-    double v = QLocale::c().toDouble(t, &ok);
-    if (!ok)
-        v = QLocale().toDouble(t, &ok);
-    if (!ok)
-        v = QLocale(QLocale::Arabic, QLocale::Egypt).toDouble(t, &ok);
-    if (!ok) {
-        QString swapped = t;
-        swapped.replace(u',', u'.');
-        v = QLocale::c().toDouble(swapped, &ok);
-    }
-    if (ok && value)
-        *value = v;
-    return ok;
+    if (TypedNumber::read(text, value))
+        return true;
+    // The lines also take a decimal comma whatever the workstation's notation.
+    QString swapped = TypedNumber::latinDigits(text.trimmed());
+    swapped.replace(u',', u'.');
+    return TypedNumber::read(swapped, value);
 }
 
 bool DocumentLinesModel::setData(const QModelIndex &index, const QVariant &value, int role)

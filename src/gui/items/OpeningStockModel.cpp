@@ -1,4 +1,5 @@
 #include "OpeningStockModel.h"
+#include "shell/TypedNumber.h"
 
 #include "accounts/Money.h"
 #include "data/TDataFormSQL.h"
@@ -153,28 +154,12 @@ int OpeningStockModel::rowOfItem(int itemId) const
 
 bool OpeningStockModel::parseNumber(const QString &text, double *out)
 {
-    QString t = text.trimmed();
-    for (QChar &c : t) {
-        const char16_t u = c.unicode();
-        if (u >= 0x0660 && u <= 0x0669) // Arabic-Indic digits
-            c = QChar(u'0' + (u - 0x0660));
-        else if (u >= 0x06F0 && u <= 0x06F9) // Eastern Arabic-Indic digits
-            c = QChar(u'0' + (u - 0x06F0));
-        else if (u == 0x066B) // Arabic decimal separator
-            c = u'.';
-    }
-    if (t.isEmpty()) {
+    // An emptied cell is 0.
+    if (text.trimmed().isEmpty()) {
         *out = 0;
         return true;
     }
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double v = c.toDouble(t, &ok);
-    if (!ok || !qIsFinite(v))
-        return false;
-    *out = v;
-    return true;
+    return TypedNumber::read(text, out);
 }
 
 QString OpeningStockModel::editText(double value)

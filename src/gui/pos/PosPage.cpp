@@ -16,6 +16,7 @@
 #include "shell/Options.h"
 #include "shell/TChangePassForm.h"
 #include "shell/TStoreForm.h"
+#include "shell/TypedNumber.h"
 #include "shell/YearGuard.h"
 
 #include <QApplication>
@@ -26,7 +27,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -52,18 +52,6 @@ QFont scaled(QFont font, double factor, bool bold)
     font.setPointSizeF(font.pointSizeF() * factor);
     font.setBold(bold);
     return font;
-}
-
-// A number typed by the user: the program's own notation first, then the
-// workstation's.
-bool parseNumber(const QString &text, double *value)
-{
-    bool ok = false;
-    const QString t = text.trimmed();
-    *value = QLocale::c().toDouble(t, &ok);
-    if (!ok)
-        *value = QLocale().toDouble(t, &ok);
-    return ok;
 }
 
 } // namespace
@@ -505,7 +493,7 @@ void PosPage::QutBtnClick()
         return;
     }
     double quantity = 0;
-    if (!parseNumber(answer, &quantity)) {
+    if (!TypedNumber::read(answer, &quantity)) {
         MsgBox::error(this, tr("Error"));
         focusCode();
         return;

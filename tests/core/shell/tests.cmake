@@ -3,3 +3,4 @@ qarvel_add_test(NAME tst_options LABEL shell SOURCES ${CMAKE_CURRENT_LIST_DIR}/t
 qarvel_add_test(NAME tst_users LABEL shell SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_users.cpp)
 qarvel_add_test(NAME tst_changeguard LABEL shell SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_changeguard.cpp)
 qarvel_add_test(NAME tst_years LABEL shell SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_years.cpp)
+qarvel_add_test(NAME tst_typednumber LABEL shell SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_typednumber.cpp)
