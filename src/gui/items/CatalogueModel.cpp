@@ -28,10 +28,7 @@ void CatalogueModel::reload()
 {
     ++m_generation;
     beginResetModel();
-    m_rows.clear();
-    m_rows.shrink_to_fit();
-    m_visible.clear();
-    m_all = m_filter.isEmpty();
+    m_list.clear(!m_filter.isEmpty());
     m_failed = false;
     m_loading = true;
     m_reserved = false;
@@ -52,14 +49,15 @@ void CatalogueModel::loadStep()
     if (!m_loading)
         return;
     bool ok = false;
-    if (!m_reserved && !m_rows.empty()) {
+    if (!m_reserved && m_list.total() > 0) {
         // Room for every row at once (growing the list would need twice its
         // size), taken after the first rows are on screen.
         const int items = m_data.scalar(QStringLiteral(R"(SELECT count(*) FROM "CodeTb")")).toInt();
-        m_rows.reserve(size_t(std::max(0, items)));
+        m_list.rows().reserve(size_t(std::max(0, items)));
         m_reserved = true;
     }
-    const QString after = m_rows.empty() ? QString() : m_rows.back().code;
+    const std::vector<CatalogueRow> &read = m_list.rows();
+    const QString after = read.empty() ? QString() : read.back().code;
     QElapsedTimer timer;
     timer.start();
     const int asked = m_chunk;
@@ -73,23 +71,10 @@ void CatalogueModel::loadStep()
         m_failed = true;
     const bool last = !ok || int(chunk.size()) < asked;
     if (!chunk.empty()) {
-        const size_t start = m_rows.size();
-        if (m_all) {
-            beginInsertRows({}, int(start), int(start + chunk.size()) - 1);
-            std::move(chunk.begin(), chunk.end(), std::back_inserter(m_rows));
-            endInsertRows();
-        } else {
-            std::move(chunk.begin(), chunk.end(), std::back_inserter(m_rows));
-            std::vector<int> found;
-            for (size_t i = start; i < m_rows.size(); ++i)
-                if (matches(m_rows[i]))
-                    found.push_back(int(i));
-            if (!found.empty()) {
-                beginInsertRows({}, int(m_visible.size()), int(m_visible.size() + found.size()) - 1);
-                m_visible.insert(m_visible.end(), found.begin(), found.end());
-                endInsertRows();
-            }
-        }
+        m_list.append(
+            std::move(chunk), [this](const CatalogueRow &row) { return matches(row); },
+            [this](int first, int last) { beginInsertRows({}, first, last); },
+            [this] { endInsertRows(); });
         emit countChanged(rowCount());
     }
     if (last) {
@@ -116,39 +101,18 @@ void CatalogueModel::setFilterText(const QString &text)
 {
     if (text == m_filter)
         return;
+    // A longer text only drops rows of the current list.
     const bool narrowing = !m_filter.isEmpty() && text.contains(m_filter, Qt::CaseInsensitive);
     m_filter = text;
     beginResetModel();
-    if (m_filter.isEmpty()) {
-        m_all = true;
-        m_visible.clear();
-        m_visible.shrink_to_fit();
-    } else if (narrowing && !m_all) {
-        // A longer text only drops rows of the current list.
-        std::vector<int> kept;
-        for (int i : m_visible)
-            if (matches(m_rows[size_t(i)]))
-                kept.push_back(i);
-        m_visible.swap(kept);
-    } else {
-        m_all = false;
-        m_visible.clear();
-        for (size_t i = 0; i < m_rows.size(); ++i)
-            if (matches(m_rows[i]))
-                m_visible.push_back(int(i));
-    }
+    m_list.setFilter(!m_filter.isEmpty(), narrowing, [this](const CatalogueRow &row) { return matches(row); });
     endResetModel();
     emit countChanged(rowCount());
 }
 
 void CatalogueModel::rebuildVisible()
 {
-    if (m_all)
-        return;
-    m_visible.clear();
-    for (size_t i = 0; i < m_rows.size(); ++i)
-        if (matches(m_rows[i]))
-            m_visible.push_back(int(i));
+    m_list.rebuild([this](const CatalogueRow &row) { return matches(row); });
 }
 
 int CatalogueModel::itemIdAt(int row) const
@@ -159,18 +123,12 @@ int CatalogueModel::itemIdAt(int row) const
 
 const CatalogueRow *CatalogueModel::rowAt(int row) const
 {
-    if (row < 0 || row >= rowCount())
-        return nullptr;
-    return &m_rows[size_t(rowIndex(row))];
+    return m_list.at(row);
 }
 
 int CatalogueModel::rowOfItem(int itemId) const
 {
-    const int n = rowCount();
-    for (int r = 0; r < n; ++r)
-        if (m_rows[size_t(rowIndex(r))].itemId == itemId)
-            return r;
-    return -1;
+    return m_list.find([itemId](const CatalogueRow &r) { return r.itemId == itemId; });
 }
 
 void CatalogueModel::refreshItem(int itemId)
@@ -182,13 +140,14 @@ void CatalogueModel::refreshItem(int itemId)
     CatalogueRow fresh;
     const bool listed = m_catalogue.row(itemId, &fresh);
     beginResetModel();
-    auto it = std::find_if(m_rows.begin(), m_rows.end(), [itemId](const CatalogueRow &r) { return r.itemId == itemId; });
-    if (it != m_rows.end())
-        m_rows.erase(it);
+    std::vector<CatalogueRow> &rows = m_list.rows();
+    auto it = std::find_if(rows.begin(), rows.end(), [itemId](const CatalogueRow &r) { return r.itemId == itemId; });
+    if (it != rows.end())
+        rows.erase(it);
     if (listed) {
-        auto at = std::lower_bound(m_rows.begin(), m_rows.end(), fresh.code,
+        auto at = std::lower_bound(rows.begin(), rows.end(), fresh.code,
                                    [](const CatalogueRow &r, const QString &code) { return r.code < code; });
-        m_rows.insert(at, std::move(fresh));
+        rows.insert(at, std::move(fresh));
     }
     rebuildVisible();
     endResetModel();
@@ -197,11 +156,12 @@ void CatalogueModel::refreshItem(int itemId)
 
 void CatalogueModel::removeItem(int itemId)
 {
-    auto it = std::find_if(m_rows.begin(), m_rows.end(), [itemId](const CatalogueRow &r) { return r.itemId == itemId; });
-    if (it == m_rows.end())
+    std::vector<CatalogueRow> &rows = m_list.rows();
+    auto it = std::find_if(rows.begin(), rows.end(), [itemId](const CatalogueRow &r) { return r.itemId == itemId; });
+    if (it == rows.end())
         return;
     beginResetModel();
-    m_rows.erase(it);
+    rows.erase(it);
     rebuildVisible();
     endResetModel();
     emit countChanged(rowCount());
@@ -211,7 +171,7 @@ int CatalogueModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    return m_all ? int(m_rows.size()) : int(m_visible.size());
+    return m_list.count();
 }
 
 int CatalogueModel::columnCount(const QModelIndex &parent) const

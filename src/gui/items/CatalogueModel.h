@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FilteredRows.h"
 #include "items/Catalogue.h"
 
 #include <QAbstractTableModel>
@@ -45,7 +46,7 @@ public:
     QString filterText() const { return m_filter; }
 
     // Every listed item, before the filter.
-    int totalCount() const { return int(m_rows.size()); }
+    int totalCount() const { return m_list.total(); }
     int itemIdAt(int row) const;
     const CatalogueRow *rowAt(int row) const;
     int rowOfItem(int itemId) const;
@@ -68,14 +69,11 @@ private:
     bool matches(const CatalogueRow &row) const;
     void loadStep();
     void rebuildVisible();
-    int rowIndex(int row) const { return m_all ? row : m_visible[size_t(row)]; }
 
     TDataFormSQL &m_data;
     Catalogue m_catalogue;
     QList<int> m_columns;
-    std::vector<CatalogueRow> m_rows;
-    std::vector<int> m_visible; // positions in m_rows while a filter is set
-    bool m_all = true;
+    FilteredRows<CatalogueRow> m_list;
     QString m_filter;
     bool m_loading = false;
     bool m_failed = false;

@@ -9,7 +9,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <iterator>
 
 OpeningStockModel::OpeningStockModel(TDataFormSQL &data, QObject *parent)
     : QAbstractTableModel(parent)
@@ -33,10 +32,7 @@ void OpeningStockModel::reload()
 {
     stop();
     beginResetModel();
-    m_rows.clear();
-    m_rows.shrink_to_fit();
-    m_visible.clear();
-    m_all = m_filter.isEmpty();
+    m_list.clear(!m_filter.isEmpty());
     m_failed = false;
     m_error.clear();
     endResetModel();
@@ -64,24 +60,10 @@ void OpeningStockModel::loadStep()
     std::vector<OpeningStockRow> chunk;
     chunk.reserve(size_t(m_chunk));
     if (m_cursor.fetch(chunk, m_chunk) > 0) {
-        const size_t start = m_rows.size();
-        if (m_all) {
-            beginInsertRows({}, int(start), int(start + chunk.size()) - 1);
-            std::move(chunk.begin(), chunk.end(), std::back_inserter(m_rows));
-            endInsertRows();
-        } else {
-            std::move(chunk.begin(), chunk.end(), std::back_inserter(m_rows));
-            std::vector<int> found;
-            for (size_t i = start; i < m_rows.size(); ++i)
-                if (matches(m_rows[i]))
-                    found.push_back(int(i));
-            if (!found.empty()) {
-                beginInsertRows({}, int(m_visible.size()),
-                                int(m_visible.size() + found.size()) - 1);
-                m_visible.insert(m_visible.end(), found.begin(), found.end());
-                endInsertRows();
-            }
-        }
+        m_list.append(
+            std::move(chunk), [this](const OpeningStockRow &row) { return matches(row); },
+            [this](int first, int last) { beginInsertRows({}, first, last); },
+            [this] { endInsertRows(); });
         emit countChanged(rowCount());
     }
     if (!m_cursor.isOpen()) {
@@ -103,53 +85,27 @@ bool OpeningStockModel::matches(const OpeningStockRow &row) const
         || row.description.contains(m_filter, Qt::CaseInsensitive);
 }
 
-void OpeningStockModel::rebuildVisible()
-{
-    m_visible.clear();
-    for (size_t i = 0; i < m_rows.size(); ++i)
-        if (matches(m_rows[i]))
-            m_visible.push_back(int(i));
-}
-
 void OpeningStockModel::setFilterText(const QString &text)
 {
     if (text == m_filter)
         return;
-    const bool narrowing = !m_all && text.contains(m_filter, Qt::CaseInsensitive);
+    const bool narrowing = text.contains(m_filter, Qt::CaseInsensitive);
     m_filter = text;
     beginResetModel();
-    if (m_filter.isEmpty()) {
-        m_all = true;
-        m_visible.clear();
-        m_visible.shrink_to_fit();
-    } else if (narrowing) {
-        std::vector<int> kept;
-        for (int i : m_visible)
-            if (matches(m_rows[size_t(i)]))
-                kept.push_back(i);
-        m_visible.swap(kept);
-    } else {
-        m_all = false;
-        rebuildVisible();
-    }
+    m_list.setFilter(!m_filter.isEmpty(), narrowing,
+                     [this](const OpeningStockRow &row) { return matches(row); });
     endResetModel();
     emit countChanged(rowCount());
 }
 
 const OpeningStockRow *OpeningStockModel::rowAt(int row) const
 {
-    if (row < 0 || row >= rowCount())
-        return nullptr;
-    return &m_rows[size_t(rowIndex(row))];
+    return m_list.at(row);
 }
 
 int OpeningStockModel::rowOfItem(int itemId) const
 {
-    const int n = rowCount();
-    for (int r = 0; r < n; ++r)
-        if (m_rows[size_t(rowIndex(r))].itemId == itemId)
-            return r;
-    return -1;
+    return m_list.find([itemId](const OpeningStockRow &r) { return r.itemId == itemId; });
 }
 
 bool OpeningStockModel::parseNumber(const QString &text, double *out)
@@ -171,7 +127,7 @@ int OpeningStockModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    return m_all ? int(m_rows.size()) : int(m_visible.size());
+    return m_list.count();
 }
 
 int OpeningStockModel::columnCount(const QModelIndex &parent) const
@@ -281,7 +237,7 @@ bool OpeningStockModel::setData(const QModelIndex &index, const QVariant &value,
         return false;
     }
     if (stored.id == r->id)
-        m_rows[size_t(rowIndex(index.row()))] = stored;
+        *m_list.at(index.row()) = stored;
     emit dataChanged(this->index(index.row(), 0), this->index(index.row(), ColumnCount - 1));
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FilteredRows.h"
 #include "items/OpeningStock.h"
 #include "items/RowCursor.h"
 
@@ -38,7 +39,7 @@ public:
     void setFilterText(const QString &text);
     QString filterText() const { return m_filter; }
 
-    int totalCount() const { return int(m_rows.size()); }
+    int totalCount() const { return m_list.total(); }
     const OpeningStockRow *rowAt(int row) const;
     int rowOfItem(int itemId) const;
 
@@ -65,16 +66,12 @@ signals:
 private:
     bool matches(const OpeningStockRow &row) const;
     void loadStep();
-    void rebuildVisible();
-    int rowIndex(int row) const { return m_all ? row : m_visible[size_t(row)]; }
 
     TDataFormSQL &m_data;
     OpeningStock m_stock;
     std::function<bool()> m_check;
     RowCursor<OpeningStockRow> m_cursor;
-    std::vector<OpeningStockRow> m_rows;
-    std::vector<int> m_visible;
-    bool m_all = true;
+    FilteredRows<OpeningStockRow> m_list;
     QString m_filter;
     bool m_loading = false;
     bool m_failed = false;

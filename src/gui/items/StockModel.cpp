@@ -6,7 +6,6 @@
 #include <QLocale>
 #include <QTimer>
 
-#include <iterator>
 
 StockModel::StockModel(TDataFormSQL &data, QObject *parent)
     : QAbstractTableModel(parent)
@@ -30,10 +29,7 @@ void StockModel::reload()
 {
     stop();
     beginResetModel();
-    m_rows.clear();
-    m_rows.shrink_to_fit();
-    m_visible.clear();
-    m_all = !filtered();
+    m_list.clear(filtered());
     m_failed = false;
     m_error.clear();
     endResetModel();
@@ -60,26 +56,11 @@ void StockModel::loadStep()
         return;
     std::vector<StockRow> chunk;
     chunk.reserve(size_t(m_chunk));
-    const int got = m_cursor.fetch(chunk, m_chunk);
-    if (got > 0) {
-        const size_t start = m_rows.size();
-        if (m_all) {
-            beginInsertRows({}, int(start), int(start + chunk.size()) - 1);
-            std::move(chunk.begin(), chunk.end(), std::back_inserter(m_rows));
-            endInsertRows();
-        } else {
-            std::move(chunk.begin(), chunk.end(), std::back_inserter(m_rows));
-            std::vector<int> found;
-            for (size_t i = start; i < m_rows.size(); ++i)
-                if (matches(m_rows[i]))
-                    found.push_back(int(i));
-            if (!found.empty()) {
-                beginInsertRows({}, int(m_visible.size()),
-                                int(m_visible.size() + found.size()) - 1);
-                m_visible.insert(m_visible.end(), found.begin(), found.end());
-                endInsertRows();
-            }
-        }
+    if (m_cursor.fetch(chunk, m_chunk) > 0) {
+        m_list.append(
+            std::move(chunk), [this](const StockRow &row) { return matches(row); },
+            [this](int first, int last) { beginInsertRows({}, first, last); },
+            [this] { endInsertRows(); });
         emit countChanged(rowCount());
     }
     if (!m_cursor.isOpen()) {
@@ -106,28 +87,11 @@ void StockModel::setFilter(const QString &text, bool downOnly)
     if (text == m_text && downOnly == m_downOnly)
         return;
     // A longer text, or "Down!" ticked, only drops rows of the current list.
-    const bool narrowing =
-        !m_all && text.contains(m_text, Qt::CaseInsensitive) && (downOnly || !m_downOnly);
+    const bool narrowing = text.contains(m_text, Qt::CaseInsensitive) && (downOnly || !m_downOnly);
     m_text = text;
     m_downOnly = downOnly;
     beginResetModel();
-    if (!filtered()) {
-        m_all = true;
-        m_visible.clear();
-        m_visible.shrink_to_fit();
-    } else if (narrowing) {
-        std::vector<int> kept;
-        for (int i : m_visible)
-            if (matches(m_rows[size_t(i)]))
-                kept.push_back(i);
-        m_visible.swap(kept);
-    } else {
-        m_all = false;
-        m_visible.clear();
-        for (size_t i = 0; i < m_rows.size(); ++i)
-            if (matches(m_rows[i]))
-                m_visible.push_back(int(i));
-    }
+    m_list.setFilter(filtered(), narrowing, [this](const StockRow &row) { return matches(row); });
     endResetModel();
     emit countChanged(rowCount());
 }
@@ -143,16 +107,12 @@ void StockModel::setMoneyDecimals(int decimals)
 
 const StockRow *StockModel::rowAt(int row) const
 {
-    if (row < 0 || row >= rowCount())
-        return nullptr;
-    return &m_rows[size_t(rowIndex(row))];
+    return m_list.at(row);
 }
 
 int StockModel::rowCount(const QModelIndex &parent) const
 {
-    if (parent.isValid())
-        return 0;
-    return m_all ? int(m_rows.size()) : int(m_visible.size());
+    return parent.isValid() ? 0 : m_list.count();
 }
 
 int StockModel::columnCount(const QModelIndex &parent) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FilteredRows.h"
 #include "items/RowCursor.h"
 #include "items/StoreChk.h"
 
@@ -41,7 +42,7 @@ public:
     // Decimals of the cost column (the money decimals).
     void setMoneyDecimals(int decimals);
 
-    int totalCount() const { return int(m_rows.size()); }
+    int totalCount() const { return m_list.total(); }
     const StockRow *rowAt(int row) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -57,14 +58,11 @@ signals:
 private:
     bool matches(const StockRow &row) const;
     void loadStep();
-    int rowIndex(int row) const { return m_all ? row : m_visible[size_t(row)]; }
     bool filtered() const { return !m_text.isEmpty() || m_downOnly; }
 
     TDataFormSQL &m_data;
     RowCursor<StockRow> m_cursor;
-    std::vector<StockRow> m_rows;
-    std::vector<int> m_visible; // positions in m_rows while a filter is set
-    bool m_all = true;
+    FilteredRows<StockRow> m_list;
     QString m_text;
     bool m_downOnly = false;
     int m_decimals = 2;
