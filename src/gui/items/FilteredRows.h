@@ -8,7 +8,8 @@
 // the database and never copies the rows. The models that own one tell
 // their views about inserted rows and resets themselves: the functions that
 // change what is shown take the model's begin/end calls.
-template <class Row> class FilteredRows
+template<class Row>
+class FilteredRows
 {
 public:
     // Rows shown (all of them while no filter is set).
@@ -21,10 +22,14 @@ public:
     {
         return shown >= 0 && shown < count() ? &m_rows[position(shown)] : nullptr;
     }
-    Row *at(int shown) { return shown >= 0 && shown < count() ? &m_rows[position(shown)] : nullptr; }
+    Row *at(int shown)
+    {
+        return shown >= 0 && shown < count() ? &m_rows[position(shown)] : nullptr;
+    }
 
     // The shown row of the first row that satisfies pred, -1 for none.
-    template <class Pred> int find(Pred pred) const
+    template<class Pred>
+    int find(Pred pred) const
     {
         const int n = count();
         for (int r = 0; r < n; ++r)
@@ -48,7 +53,7 @@ public:
 
     // Adds the rows of one reading step. The rows among them that the
     // filter shows are announced with begin(first, last) ... end().
-    template <class Match, class Begin, class End>
+    template<class Match, class Begin, class End>
     void append(std::vector<Row> &&chunk, Match matches, Begin begin, End end)
     {
         if (chunk.empty())
@@ -75,7 +80,8 @@ public:
     // A new filter (call between the model's reset calls). A narrowing
     // filter (one that can only drop rows of the current list) looks at the
     // shown rows only.
-    template <class Match> void setFilter(bool filtered, bool narrowing, Match matches)
+    template<class Match>
+    void setFilter(bool filtered, bool narrowing, Match matches)
     {
         if (!filtered) {
             m_all = true;
@@ -95,7 +101,8 @@ public:
 
     // The shown rows again after rows() changed (call between the model's
     // reset calls).
-    template <class Match> void rebuild(Match matches)
+    template<class Match>
+    void rebuild(Match matches)
     {
         if (m_all)
             return;
@@ -106,7 +113,10 @@ public:
     }
 
 private:
-    size_t position(int shown) const { return m_all ? size_t(shown) : size_t(m_visible[size_t(shown)]); }
+    size_t position(int shown) const
+    {
+        return m_all ? size_t(shown) : size_t(m_visible[size_t(shown)]);
+    }
 
     std::vector<Row> m_rows;
     std::vector<int> m_visible; // positions in m_rows while a filter is set
