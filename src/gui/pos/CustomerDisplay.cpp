@@ -1,12 +1,12 @@
 #include "CustomerDisplay.h"
 
+#include "PrintOutput.h"
 #include "accounts/Money.h"
 #include "shell/Options.h"
 
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QSerialPort>
 #include <QStringEncoder>
 
@@ -32,7 +32,7 @@ PrinterDisplaySink::~PrinterDisplaySink() = default;
 
 bool PrinterDisplaySink::isInstalled(const QString &name)
 {
-    return !name.isEmpty() && QPrinterInfo::availablePrinterNames().contains(name);
+    return PrintOutput::PrinterOf(name).has_value();
 }
 
 void PrinterDisplaySink::show(const QStringList &lines)
