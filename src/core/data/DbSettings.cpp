@@ -1,31 +1,18 @@
 #include "DbSettings.h"
 
+#include "TextCodec.h"
+
 #include "AppDir.h"
 #include "shell/Password.h"
 
 #include <QFile>
 #include <QSaveFile>
-#include <QStringDecoder>
 #include <QStringList>
 
 namespace {
 
 constexpr int kDefaultPort = 5432;
 constexpr qint64 kMaxFileSize = 64 * 1024; // far more than four lines ever need
-
-// Older copies of the file may be in the Arabic ANSI code page, newer ones
-// are UTF-8 (with or without a byte order mark).
-QString decodeFile(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder ansi("windows-1256");
-    if (ansi.isValid())
-        return ansi.decode(bytes);
-    return QString::fromLatin1(bytes);
-}
 
 // A line holding control characters is not something a person wrote.
 bool isGarbled(const QString &line)
@@ -115,7 +102,7 @@ bool DbSettings::load(const QString &path)
     if (bytes.isEmpty())
         return true;
 
-    QStringList lines = decodeFile(bytes).split(QLatin1Char('\n'));
+    QStringList lines = TextCodec::decode(bytes).split(QLatin1Char('\n'));
     for (QString &line : lines) {
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);

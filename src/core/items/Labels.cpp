@@ -1,11 +1,12 @@
 #include "Labels.h"
 
+#include "data/TextCodec.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 #include <cmath>
 
@@ -192,14 +193,7 @@ bool Settings::open(const QString &path, QString *error)
     }
     const QByteArray bytes = file.readAll();
     // Files of older installations are in the Arabic Windows code page.
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    if (utf8.hasError()) {
-        QStringDecoder arabic("windows-1256");
-        if (arabic.isValid())
-            text = arabic(bytes);
-    }
-    QStringList l = text.split(QLatin1Char('\n'));
+    QStringList l = TextCodec::decode(bytes).split(QLatin1Char('\n'));
     for (QString &line : l)
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
