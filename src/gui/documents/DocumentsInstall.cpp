@@ -82,6 +82,7 @@ DocumentsPage *installDocumentsPage(TStoreForm &window)
     addSerials(documents, window.data());
     addLinePopup(documents, window.data());
     window.setPageWork(StorePages::Purchase, [documents] { documents->enterPage(); });
+    window.setPagePrint(StorePages::Purchase, [documents] { documents->PrintSalBtnClick(); });
     // The actions that work on the current document of the page.
     const auto onPage = [&window, documents](const char *name, void (DocumentsPage::*work)()) {
         QAction *action = window.actions().action(QString::fromLatin1(name));
@@ -94,7 +95,6 @@ DocumentsPage *installDocumentsPage(TStoreForm &window)
         window.actions().markReady(action);
     };
     onPage("ChangeCashAction", &DocumentsPage::ChangeCashDebitBtnClick);
-    onPage("PrintBillAction", &DocumentsPage::PrintSalBtnClick);
     onPage("CopyAction", &DocumentsPage::CopyItemsBtnClick);
     onPage("PastAction", &DocumentsPage::PasteItemsBtnClick);
     onPage("CopyToFileAction", &DocumentsPage::CopyToFileBtnClick);

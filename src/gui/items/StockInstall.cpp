@@ -6,11 +6,9 @@
 #include "OpeningStockSerials.h"
 #include "SerialDisplay.h"
 #include "StockPage.h"
-#include "shell/StoreActions.h"
 #include "shell/StorePages.h"
 #include "shell/TStoreForm.h"
 
-#include <QAction>
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QEvent>
@@ -127,14 +125,11 @@ StockPages installStockPage(TStoreForm &window)
     StockPage *stock = out.stock;
     window.setPageWork(StorePages::Store, [stock] { stock->enterPage(); });
     // The print action on the stock page prints the stock list.
-    if (QAction *print = window.actions().action(QStringLiteral("PrintBillAction"))) {
-        QObject::connect(print, &QAction::triggered, stock, [&window, stock] {
-            auto *button = stock->findChild<QPushButton *>(QStringLiteral("PrintStoreBtn"));
-            if (window.currentPage() == StorePages::Store && button && button->isEnabled())
-                button->click();
-        });
-        window.actions().markReady(print);
-    }
+    window.setPagePrint(StorePages::Store, [stock] {
+        auto *button = stock->findChild<QPushButton *>(QStringLiteral("PrintStoreBtn"));
+        if (button && button->isEnabled())
+            button->click();
+    });
 
     // The opening stock is the second tab, after the opening balances.
     QTabWidget *tabs = openingEntriesTabs(window);

@@ -1,6 +1,4 @@
 #include "PosInstall.h"
-#include <QAction>
-#include "shell/StoreActions.h"
 
 #include "CustomerDisplay.h"
 #include "PosPage.h"
@@ -70,14 +68,11 @@ void installPosPage(TStoreForm &window)
     auto *lcd = new TCusomerLCDForm(window.data(), &window);
     lcd->hide();
 
-    // Ctrl+P on the sale screen prints the bill.
-    if (QAction *print = window.actions().action(QStringLiteral("PrintBillAction"))) {
-        QObject::connect(print, &QAction::triggered, pos, [&window, pos] {
-            if (window.currentPage() == StorePages::POS && pos->isVisible())
-                pos->PrintBillActionExecute();
-        });
-        window.actions().markReady(print);
-    }
+    // The print action on the sale screen prints the bill.
+    window.setPagePrint(StorePages::POS, [pos] {
+        if (pos->isVisible())
+            pos->PrintBillActionExecute();
+    });
 
     QObject::connect(&window, &TStoreForm::optionsApplied, display, [display, lcd] {
         display->configure(CustomerDisplay::configFromOptions());

@@ -71,6 +71,8 @@ TStoreForm::TStoreForm(TDataFormSQL &data, QWidget *parent)
     wireYears();
     wireOptions();
     wireLanguage();
+    connect(m_actions->action(QStringLiteral("PrintBillAction")), &QAction::triggered, this,
+            &TStoreForm::PrintBillNor);
     installPosPage(*this);
     installCataloguePage(*this);
     installStockPage(*this); // puts its button onto the codes page
@@ -258,6 +260,21 @@ void TStoreForm::setPageVisible(int index, bool visible)
 void TStoreForm::setPageWork(int index, PageDispatch::Work work)
 {
     m_dispatch.setWork(index, std::move(work));
+}
+
+void TStoreForm::setPagePrint(int index, std::function<void()> print)
+{
+    if (index < 0 || index >= StorePages::kCount)
+        return;
+    m_pagePrint[size_t(index)] = std::move(print);
+    m_actions->markReady(m_actions->action(QStringLiteral("PrintBillAction")));
+}
+
+void TStoreForm::PrintBillNor()
+{
+    const int index = currentPage();
+    if (index >= 0 && index < StorePages::kCount && m_pagePrint[size_t(index)])
+        m_pagePrint[size_t(index)]();
 }
 
 void TStoreForm::GoTab(int index)

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 
 class QAction;
@@ -54,6 +55,10 @@ public:
     QWidget *page(int index) const;
     // The work a page does when it becomes active (replaces any earlier).
     void setPageWork(int index, PageDispatch::Work work);
+    // What the print action prints on a page (PrintBillNor): the page's
+    // own printout; pages without one print nothing.
+    void setPagePrint(int index, std::function<void()> print);
+    void PrintBillNor();
     // Runs before the page-specific work on every page change.
     void setCommonPageWork(std::function<void()> work) { m_commonPageWork = std::move(work); }
 
@@ -222,6 +227,7 @@ private:
     QList<std::function<void()>> m_menuChecks;
 
     PageDispatch m_dispatch;
+    std::array<std::function<void()>, StorePages::kCount> m_pagePrint;
     std::function<void()> m_commonPageWork;
     QList<std::function<void()>> m_exitWork;
     Launcher m_launcher;

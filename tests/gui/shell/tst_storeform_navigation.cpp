@@ -30,6 +30,7 @@ private slots:
     void shortcutsAreInactiveWhileLoggedOut();
     void pageWorkRunsOnEveryChange();
     void failingPageWorkStillShowsThePage();
+    void printActionPrintsWhatThePageShows();
     void statusHintFollowsThePage();
     void hiddenPageHidesItsActions();
     void hiddenPageIgnoresItsCaptionKey();
@@ -202,6 +203,22 @@ void TestStoreFormNavigation::pageWorkRunsOnEveryChange()
     w.GoTab(StorePages::Sum);
     QCOMPARE(w.currentPage(), int(StorePages::Sum));
     QCOMPARE(entered.size(), 4);
+}
+
+void TestStoreFormNavigation::printActionPrintsWhatThePageShows()
+{
+    TStoreForm &w = m_f->window();
+    QList<int> printed;
+    for (int page : {int(StorePages::Sum), int(StorePages::Store)})
+        w.setPagePrint(page, [&printed, page] { printed << page; });
+    QAction *print = w.actions()["PrintBillAction"];
+    w.GoTab(StorePages::Sum);
+    print->trigger();
+    w.GoTab(StorePages::About); // a page without a printout prints nothing
+    print->trigger();
+    w.GoTab(StorePages::Store);
+    print->trigger();
+    QCOMPARE(printed, (QList<int>{int(StorePages::Sum), int(StorePages::Store)}));
 }
 
 void TestStoreFormNavigation::failingPageWorkStillShowsThePage()
