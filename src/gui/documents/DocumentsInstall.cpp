@@ -4,6 +4,7 @@
 #include "items/DocumentSerials.h"
 #include "items/LinePopupEntries.h"
 #include "items/SerialDisplay.h"
+#include "shell/LayoutPlace.h"
 #include "shell/StoreActions.h"
 #include "shell/StorePages.h"
 #include "shell/TStoreForm.h"
@@ -16,28 +17,16 @@
 
 namespace {
 
-// The layout of the page that holds this widget directly.
-QBoxLayout *layoutHolding(QWidget *root, QWidget *widget, int *at)
-{
-    for (QBoxLayout *l : root->findChildren<QBoxLayout *>()) {
-        *at = l->indexOf(widget);
-        if (*at >= 0)
-            return l;
-    }
-    return nullptr;
-}
-
 // The serial numbers under the lines with "Item SNO" and "Invoice SNO"
 // next to the line buttons.
 void addSerials(DocumentsPage *documents, TDataFormSQL &data)
 {
     auto *serials = new DocumentSerials(*documents, data);
+    LayoutPlace::after(documents, documents->findChild<QTableView *>(QStringLiteral("BillGrd")),
+                       {serials->display()});
     int at = -1;
-    auto *grid = documents->findChild<QTableView *>(QStringLiteral("BillGrd"));
-    if (QBoxLayout *lines = grid ? layoutHolding(documents, grid, &at) : nullptr)
-        lines->insertWidget(at + 1, serials->display());
     auto *del = documents->findChild<QPushButton *>(QStringLiteral("InvDelItemBtn"));
-    if (QBoxLayout *buttons = del ? layoutHolding(documents, del, &at) : nullptr) {
+    if (QBoxLayout *buttons = LayoutPlace::holding(documents, del, &at)) {
         const int end = buttons->count() - 1; // before the stretch
         buttons->insertWidget(end, serials->itemSnoButton());
         buttons->insertWidget(end + 1, serials->invoiceSnoButton());

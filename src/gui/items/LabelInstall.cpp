@@ -6,6 +6,7 @@
 #include "data/TDataFormSQL.h"
 #include "items/Catalogue.h"
 #include "items/Labels.h"
+#include "shell/LayoutPlace.h"
 #include "shell/StorePages.h"
 #include "shell/TStoreForm.h"
 #include "shell/TUsersForm.h"
@@ -98,16 +99,8 @@ TBarForm *installBarcodeLabels(TStoreForm &window)
         codes ? codes->findChild<QPushButton *>(QStringLiteral("ToExcelItemBtn")) : nullptr;
     if (!grid || !after)
         return form;
-    QBoxLayout *row = nullptr;
     int at = -1;
-    for (QBoxLayout *l : codes->findChildren<QBoxLayout *>()) {
-        at = l->indexOf(after);
-        if (at >= 0) {
-            row = l;
-            break;
-        }
-    }
-    if (!row)
+    if (!LayoutPlace::holding(codes, after, &at))
         return form;
     QWidget *parent = after->parentWidget();
     auto *rate = new QCheckBox(parent);
@@ -117,9 +110,7 @@ TBarForm *installBarcodeLabels(TStoreForm &window)
     auto *button = new QPushButton(parent);
     button->setObjectName(QStringLiteral("BarCodeBtn"));
     new LabelControls(button, rate, desc);
-    row->insertWidget(at + 1, button);
-    row->insertWidget(at + 2, rate);
-    row->insertWidget(at + 3, desc);
+    LayoutPlace::after(codes, after, {button, rate, desc});
 
     TDataFormSQL &data = window.data();
     CatalogueModel *model = codes->model();

@@ -6,6 +6,7 @@
 #include "OpeningStockSerials.h"
 #include "SerialDisplay.h"
 #include "StockPage.h"
+#include "shell/LayoutPlace.h"
 #include "shell/StorePages.h"
 #include "shell/TStoreForm.h"
 
@@ -66,19 +67,11 @@ void addCatalogueButton(TStoreForm &window, OpeningStockPage *opening)
         codes ? codes->findChild<QPushButton *>(QStringLiteral("ToExcelItemBtn")) : nullptr;
     if (!grid || !after)
         return;
-    QBoxLayout *row = nullptr;
-    int at = -1;
-    for (QBoxLayout *l : codes->findChildren<QBoxLayout *>()) {
-        at = l->indexOf(after);
-        if (at >= 0) {
-            row = l;
-            break;
-        }
-    }
-    if (!row)
-        return;
     auto *add = new AddToFGoodButton(after->parentWidget());
-    row->insertWidget(at + 1, add);
+    if (!LayoutPlace::after(codes, after, {add})) {
+        delete add;
+        return;
+    }
     CatalogueModel *model = codes->model();
     auto follow = [add, model] { add->setEnabled(model->rowCount() > 0); };
     QObject::connect(model, &CatalogueModel::countChanged, add, follow);
@@ -151,17 +144,10 @@ StockPages installStockPage(TStoreForm &window)
     // The serial numbers of the current row, under the grid, and "Item SNO"
     // after the row buttons.
     auto *serials = new OpeningStockSerials(*opening, window.data());
-    if (auto *grid = opening->findChild<QTableView *>(QStringLiteral("GoodGRD"))) {
-        auto *del = opening->findChild<QPushButton *>(QStringLiteral("DelFGoodBtn"));
-        for (QBoxLayout *l : opening->findChildren<QBoxLayout *>()) {
-            const int at = l->indexOf(grid);
-            if (at >= 0)
-                l->insertWidget(at + 1, serials->display());
-            const int button = del ? l->indexOf(del) : -1;
-            if (button >= 0)
-                l->insertWidget(button + 1, serials->itemSnoButton());
-        }
-    }
+    LayoutPlace::after(opening, opening->findChild<QTableView *>(QStringLiteral("GoodGRD")),
+                       {serials->display()});
+    LayoutPlace::after(opening, opening->findChild<QPushButton *>(QStringLiteral("DelFGoodBtn")),
+                       {serials->itemSnoButton()});
 
     addCatalogueButton(window, opening);
     return out;
