@@ -22,57 +22,57 @@
 <context>
     <name>CatalogueModel</name>
     <message>
-        <location filename="../src/gui/items/CatalogueModel.cpp" line="244" />
+        <location filename="../src/gui/items/CatalogueModel.cpp" line="204" />
         <source>Yes</source>
         <translation>نعم</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/CatalogueModel.cpp" line="244" />
+        <location filename="../src/gui/items/CatalogueModel.cpp" line="204" />
         <source>No</source>
         <translation>لا</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/CatalogueModel.cpp" line="259" />
+        <location filename="../src/gui/items/CatalogueModel.cpp" line="219" />
         <source>Item Code</source>
         <translation>الترميز</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/CatalogueModel.cpp" line="260" />
+        <location filename="../src/gui/items/CatalogueModel.cpp" line="220" />
         <source>Description</source>
         <translation>الوصف</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/CatalogueModel.cpp" line="261" />
+        <location filename="../src/gui/items/CatalogueModel.cpp" line="221" />
         <source>Location</source>
         <translation>الموقع</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/CatalogueModel.cpp" line="262" />
+        <location filename="../src/gui/items/CatalogueModel.cpp" line="222" />
         <source>Kind</source>
         <translation>النوع</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/CatalogueModel.cpp" line="263" />
+        <location filename="../src/gui/items/CatalogueModel.cpp" line="223" />
         <source>ISize</source>
         <translation>الحجم</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/CatalogueModel.cpp" line="264" />
+        <location filename="../src/gui/items/CatalogueModel.cpp" line="224" />
         <source>Not Les than</source>
         <translation>الحد الأدنى</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/CatalogueModel.cpp" line="265" />
+        <location filename="../src/gui/items/CatalogueModel.cpp" line="225" />
         <source>Rate</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/CatalogueModel.cpp" line="266" />
+        <location filename="../src/gui/items/CatalogueModel.cpp" line="226" />
         <source>IsService</source>
         <translation>خدمة</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/CatalogueModel.cpp" line="267" />
+        <location filename="../src/gui/items/CatalogueModel.cpp" line="227" />
         <source>OfCount</source>
         <translation>عدد الأجزاء</translation>
     </message>
@@ -253,57 +253,57 @@
 <context>
     <name>DocumentLinesModel</name>
     <message>
-        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="175" />
+        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="164" />
         <source>No</source>
         <translation>م</translation>
     </message>
     <message>
-        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="175" />
+        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="164" />
         <source>No.</source>
         <translation>م</translation>
     </message>
     <message>
-        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="177" />
+        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="166" />
         <source>Item Code</source>
         <translation>رمز المادة</translation>
     </message>
     <message>
-        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="179" />
+        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="168" />
         <source>Description</source>
         <translation>الوصف</translation>
     </message>
     <message>
-        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="181" />
+        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="170" />
         <source>Kind</source>
         <translation>النوع</translation>
     </message>
     <message>
-        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="183" />
+        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="172" />
         <source>Size</source>
         <translation>الحجم</translation>
     </message>
     <message>
-        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="185" />
+        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="174" />
         <source>Qnty.</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="185" />
+        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="174" />
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="187" />
+        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="176" />
         <source>Rate</source>
         <translation>السعر</translation>
     </message>
     <message>
-        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="189" />
+        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="178" />
         <source>Amount</source>
         <translation>المبلغ</translation>
     </message>
     <message>
-        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="191" />
+        <location filename="../src/gui/documents/DocumentLinesModel.cpp" line="180" />
         <source>Note</source>
         <translation>ملاحظات</translation>
     </message>
@@ -761,7 +761,7 @@
 <context>
     <name>Labels</name>
     <message>
-        <location filename="../src/core/items/Labels.cpp" line="78" />
+        <location filename="../src/core/items/Labels.cpp" line="79" />
         <source>Weight: 12.345 less than 100</source>
         <translation>الوزن: 12.345 أقل من 100</translation>
     </message>
@@ -769,17 +769,17 @@
 <context>
     <name>Labels::Settings</name>
     <message>
-        <location filename="../src/core/items/Labels.cpp" line="190" />
+        <location filename="../src/core/items/Labels.cpp" line="191" />
         <source>Cannot read the label settings %1: %2</source>
         <translation>تعذرت قراءة إعدادات الملصقات %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/core/items/Labels.cpp" line="208" />
+        <location filename="../src/core/items/Labels.cpp" line="202" />
         <source>The label settings %1 are not readable; the settings shown are kept.</source>
         <translation>إعدادات الملصقات %1 غير مقروءة؛ أبقيت الإعدادات المعروضة.</translation>
     </message>
     <message>
-        <location filename="../src/core/items/Labels.cpp" line="224" />
+        <location filename="../src/core/items/Labels.cpp" line="218" />
         <source>Cannot write the label settings %1: %2</source>
         <translation>تعذرت كتابة إعدادات الملصقات %1: %2</translation>
     </message>
@@ -921,42 +921,42 @@
 <context>
     <name>OpeningStockModel</name>
     <message>
-        <location filename="../src/gui/items/OpeningStockModel.cpp" line="275" />
+        <location filename="../src/gui/items/OpeningStockModel.cpp" line="216" />
         <source>Not a number: %1</source>
         <translation>ليس رقماً: %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/OpeningStockModel.cpp" line="310" />
+        <location filename="../src/gui/items/OpeningStockModel.cpp" line="251" />
         <source>Item ID</source>
         <translation>رقم العنصر</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/OpeningStockModel.cpp" line="312" />
+        <location filename="../src/gui/items/OpeningStockModel.cpp" line="253" />
         <source>Item Code</source>
         <translation>الترميز</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/OpeningStockModel.cpp" line="314" />
+        <location filename="../src/gui/items/OpeningStockModel.cpp" line="255" />
         <source>Description</source>
         <translation>الوصف</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/OpeningStockModel.cpp" line="316" />
+        <location filename="../src/gui/items/OpeningStockModel.cpp" line="257" />
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/OpeningStockModel.cpp" line="318" />
+        <location filename="../src/gui/items/OpeningStockModel.cpp" line="259" />
         <source>Rate</source>
         <translation>السعر الإفرادي</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/OpeningStockModel.cpp" line="320" />
+        <location filename="../src/gui/items/OpeningStockModel.cpp" line="261" />
         <source>Amount</source>
         <translation>المبلغ</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/OpeningStockModel.cpp" line="322" />
+        <location filename="../src/gui/items/OpeningStockModel.cpp" line="263" />
         <source>Note</source>
         <translation>ملاحظة</translation>
     </message>
@@ -1005,7 +1005,7 @@
     </message>
     <message>
         <location filename="../src/gui/items/OpeningStockPage.cpp" line="144" />
-        <location filename="../src/gui/items/StockInstall.cpp" line="133" />
+        <location filename="../src/gui/items/StockInstall.cpp" line="110" />
         <source>Beginning Inventory</source>
         <translation>بضاعة أول المدة</translation>
     </message>
@@ -1071,12 +1071,12 @@
         <translation>تعذر حساب المجموع:</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/StockInstall.cpp" line="54" />
+        <location filename="../src/gui/items/StockInstall.cpp" line="46" />
         <source>2 Beginning Inventory</source>
         <translation>إضافة لبضاعة أول المدة</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/StockInstall.cpp" line="55" />
+        <location filename="../src/gui/items/StockInstall.cpp" line="47" />
         <source>Use Ctrl+Click to select many items to add</source>
         <translation>استخدم Ctrl+نقر لاختيار عدة عناصر لإضافتها</translation>
     </message>
@@ -1164,103 +1164,103 @@
 <context>
     <name>PosPage</name>
     <message>
-        <location filename="../src/gui/pos/PosInstall.cpp" line="45" />
+        <location filename="../src/gui/pos/PosInstall.cpp" line="65" />
         <source>OK</source>
         <translation>موافق</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="259" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="247" />
         <source>Code</source>
         <translation>الترميز</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="260" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="248" />
         <source>Check Price</source>
         <translation>البحث عن سعر</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="261" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="249" />
         <source>No.</source>
         <translation>م</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="262" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="250" />
         <source>Date:</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="263" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="251" />
         <source>Total Amount:</source>
         <translation>المبلغ الاجمالي</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="264" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="252" />
         <source>+ &amp;New Inv.</source>
         <translation>+ &amp;فاتورة جديدة</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="265" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="253" />
         <source>Change &amp;Quantity</source>
         <translation>تغيير ال&amp;كمية</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="266" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="254" />
         <source>&amp;Delete Item</source>
         <translation>&amp;حذف عنصر</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="267" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="255" />
         <source>&amp;Print</source>
         <translation>&amp;طباعة</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="268" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="256" />
         <source>&amp;Clear Screen</source>
         <translation>&amp;مسح الشاشة</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="269" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="257" />
         <source>&amp;Logout</source>
         <translation>&amp;خروج</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="270" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="258" />
         <source>Change Password</source>
         <translation>تغيير كلمة المرور</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="329" />
-        <location filename="../src/gui/pos/PosPage.cpp" line="442" />
-        <location filename="../src/gui/pos/PosPage.cpp" line="468" />
-        <location filename="../src/gui/pos/PosPage.cpp" line="509" />
-        <location filename="../src/gui/pos/PosPage.cpp" line="528" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="317" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="430" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="456" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="497" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="516" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="538" />
         <location filename="../src/gui/pos/PosPage.cpp" line="550" />
-        <location filename="../src/gui/pos/PosPage.cpp" line="562" />
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="502" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="490" />
         <source>Quantity</source>
         <translation>Quantity</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="502" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="490" />
         <source>Input Quantity</source>
         <translation>Input Quantity</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="514" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="502" />
         <source>Error! Quantity must be &gt;0</source>
         <translation>Error! Quantity must be &gt;0</translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="518" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="506" />
         <source>Are you sure to delete the item:</source>
         <translation>هل أنت متأكد أنك تريد حذف العنصر: </translation>
     </message>
     <message>
-        <location filename="../src/gui/pos/PosPage.cpp" line="553" />
+        <location filename="../src/gui/pos/PosPage.cpp" line="541" />
         <source>Are you sure to delete the Item :</source>
         <translation>هل أنت متأكد أنك تريد حذف العنصر: </translation>
     </message>
@@ -1359,37 +1359,37 @@
 <context>
     <name>StockModel</name>
     <message>
-        <location filename="../src/gui/items/StockModel.cpp" line="205" />
+        <location filename="../src/gui/items/StockModel.cpp" line="165" />
         <source>Yes</source>
         <translation>نعم</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/StockModel.cpp" line="205" />
+        <location filename="../src/gui/items/StockModel.cpp" line="165" />
         <source>No</source>
         <translation>لا</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/StockModel.cpp" line="217" />
+        <location filename="../src/gui/items/StockModel.cpp" line="177" />
         <source>Item Code</source>
         <translation>الترميز</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/StockModel.cpp" line="219" />
+        <location filename="../src/gui/items/StockModel.cpp" line="179" />
         <source>Description</source>
         <translation>الوصف</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/StockModel.cpp" line="221" />
+        <location filename="../src/gui/items/StockModel.cpp" line="181" />
         <source>Quantity</source>
         <translation>الكمية</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/StockModel.cpp" line="223" />
+        <location filename="../src/gui/items/StockModel.cpp" line="183" />
         <source>Cost Rate</source>
         <translation>سعر التكلفة</translation>
     </message>
     <message>
-        <location filename="../src/gui/items/StockModel.cpp" line="225" />
+        <location filename="../src/gui/items/StockModel.cpp" line="185" />
         <source>Down!</source>
         <translation>المنخفض</translation>
     </message>
@@ -3266,22 +3266,22 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/shell/TStoreForm.cpp" line="313" />
+        <location filename="../src/gui/shell/TStoreForm.cpp" line="330" />
         <source>       User: </source>
         <translation>       المستخدم الحالي: </translation>
     </message>
     <message>
-        <location filename="../src/gui/shell/TStoreForm.cpp" line="336" />
+        <location filename="../src/gui/shell/TStoreForm.cpp" line="353" />
         <source>Are You Sure To EXIT program?</source>
         <translation>هل أنت متأكد أنك تريد الخروج من البرنامج؟ــ</translation>
     </message>
     <message>
-        <location filename="../src/gui/shell/TStoreForm.cpp" line="370" />
+        <location filename="../src/gui/shell/TStoreForm.cpp" line="387" />
         <source>The program could not be started again. Please start it yourself.</source>
         <translation>تعذر إعادة تشغيل البرنامج. يرجى تشغيله يدوياً.</translation>
     </message>
     <message>
-        <location filename="../src/gui/shell/TStoreForm.cpp" line="395" />
+        <location filename="../src/gui/shell/TStoreForm.cpp" line="412" />
         <source>&amp;LogIn</source>
         <translation>&amp;دخول</translation>
     </message>

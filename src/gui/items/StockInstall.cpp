@@ -8,6 +8,7 @@
 #include "StockPage.h"
 #include "shell/LayoutPlace.h"
 #include "shell/StorePages.h"
+#include "shell/TranslatedButton.h"
 #include "shell/TStoreForm.h"
 
 #include <QBoxLayout>
@@ -30,33 +31,6 @@ QBoxLayout *pageLayout(QWidget *page)
     return layout;
 }
 
-// The button on the codes page, translated with the page.
-class AddToFGoodButton : public QPushButton
-{
-public:
-    explicit AddToFGoodButton(QWidget *parent)
-        : QPushButton(parent)
-    {
-        setObjectName(QStringLiteral("AddToFGoodBtn"));
-        retranslate();
-    }
-
-protected:
-    void changeEvent(QEvent *event) override
-    {
-        if (event->type() == QEvent::LanguageChange)
-            retranslate();
-        QPushButton::changeEvent(event);
-    }
-
-private:
-    void retranslate()
-    {
-        setText(QCoreApplication::translate("OpeningStockPage", "2 Beginning Inventory"));
-        setToolTip(QCoreApplication::translate("OpeningStockPage",
-                                               "Use Ctrl+Click to select many items to add"));
-    }
-};
 
 void addCatalogueButton(TStoreForm &window, OpeningStockPage *opening)
 {
@@ -67,7 +41,11 @@ void addCatalogueButton(TStoreForm &window, OpeningStockPage *opening)
         codes ? codes->findChild<QPushButton *>(QStringLiteral("ToExcelItemBtn")) : nullptr;
     if (!grid || !after)
         return;
-    auto *add = new AddToFGoodButton(after->parentWidget());
+    auto *add = new TranslatedButton(
+        QStringLiteral("AddToFGoodBtn"), "OpeningStockPage",
+        QT_TRANSLATE_NOOP("OpeningStockPage", "2 Beginning Inventory"),
+        QT_TRANSLATE_NOOP("OpeningStockPage", "Use Ctrl+Click to select many items to add"),
+        after->parentWidget());
     if (!LayoutPlace::after(codes, after, {add})) {
         delete add;
         return;

@@ -6,6 +6,7 @@
 #include "TQKBForm.h"
 #include "shell/AppState.h"
 #include "shell/StorePages.h"
+#include "shell/TranslatedButton.h"
 #include "shell/TStoreForm.h"
 #include "shell/Users.h"
 
@@ -14,36 +15,6 @@
 #include <QEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-// The OK button of the start page that leads a point-of-sale user to the
-// sale screen.
-class PosOkButton : public QPushButton
-{
-    Q_DECLARE_TR_FUNCTIONS(PosPage)
-public:
-    explicit PosOkButton(QWidget *parent)
-        : QPushButton(parent)
-    {
-        setObjectName(QStringLiteral("POSOkBtn"));
-        retranslate();
-        hide();
-    }
-
-protected:
-    void changeEvent(QEvent *event) override
-    {
-        if (event->type() == QEvent::LanguageChange)
-            retranslate();
-        QPushButton::changeEvent(event);
-    }
-
-private:
-    void retranslate() { setText(tr("OK")); }
-};
-
-} // namespace
 
 void installPosPage(TStoreForm &window)
 {
@@ -88,7 +59,11 @@ void installPosPage(TStoreForm &window)
     // The start page's OK button, shown (as default button) to a
     // point-of-sale user only.
     QWidget *about = window.page(StorePages::About);
-    auto *ok = new PosOkButton(about);
+    // The OK button of the start page that leads a point-of-sale user to the
+    // sale screen.
+    auto *ok = new TranslatedButton(QStringLiteral("POSOkBtn"), "PosPage",
+                                    QT_TRANSLATE_NOOP("PosPage", "OK"), nullptr, about);
+    ok->hide();
     if (auto *aboutLayout = qobject_cast<QBoxLayout *>(about->layout()))
         aboutLayout->addWidget(ok, 0, Qt::AlignHCenter);
     QObject::connect(ok, &QPushButton::clicked, pos, [ok, pos] {
